@@ -1,0 +1,10 @@
+# kolvex_add_test(<name> SOURCES <files...> LIBS <libraries...> [ENV <VAR=value...>])
+# One executable per test file group, linked against the library under test, never its sources.
+include(GoogleTest)
+function(kolvex_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main kolvex_options)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${ARG_ENV}" LABELS "${ARG_LABELS}")
+endfunction()

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, headless. With --sanitize, in a separate build with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+"./scripts/install-deps.sh" "${KOLVEX_DEPS_FLAGS:---packaging}"
+
+build_dir=build
+options=(-DKOLVEX_WERROR=ON)
+if [ "${1:-}" = "--sanitize" ]; then
+    build_dir=build-asan
+    options+=(-DKOLVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DKOLVEX_BUILD_BENCH=OFF)
+fi
+
+cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
+cmake --build "$build_dir" -j "$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
