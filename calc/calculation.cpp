@@ -8,9 +8,11 @@ namespace {
 constexpr std::string_view kSeparatorLine = "=======================================";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kReportCapacity = 512; // the longest report is well below this
-constexpr double kBinaryStep = 1024.0;     // K to M and M to G
+constexpr double kBinaryStep = 1024.0;       // K to M and M to G
 
-bool isCapacityMode(const RecordSettings& s) { return s.CapacityMode == kTrue16; }
+bool isCapacityMode(const RecordSettings& s) {
+    return s.CapacityMode == kTrue16;
+}
 
 class ReportWriter {
 public:

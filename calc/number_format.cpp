@@ -38,8 +38,7 @@ void appendFixedPoint(std::string& out, FixedPoint value, std::string_view separ
 void appendReal(std::string& out, double value, std::string_view separator) {
     // 15 significant digits in fixed notation covers everything up to 1e15 without an exponent.
     std::array<char, 64> text{};
-    const auto result =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 15);
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 15);
     const std::string_view written(text.data(), static_cast<std::size_t>(result.ptr - text.data()));
     const auto point = written.find('.');
     if (point == std::string_view::npos) {

@@ -19,7 +19,9 @@ void chooseModel(RecordSettings& s, std::int16_t element) {
     s.ModelChosen = true;
 }
 
-void chooseMode(RecordSettings& s, std::int16_t element) { s.CapacityMode = element == 0 ? kTrue16 : kFalse16; }
+void chooseMode(RecordSettings& s, std::int16_t element) {
+    s.CapacityMode = element == 0 ? kTrue16 : kFalse16;
+}
 
 void chooseVideoSystem(RecordSettings& s, int entry) {
     if (hasRow(kVideoSystemEntries, entry)) {

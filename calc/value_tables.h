@@ -84,10 +84,14 @@ inline constexpr std::array<HddEntry, 9> kHddSizes = {{
 
 // Model 1 has a row of its own; models 2 and 3 share one. Before any model is chosen (0) the
 // resolution list shows the 4CH entries, so 0 maps there too.
-constexpr std::size_t modelGroup(std::int16_t modelIndex) { return modelIndex >= 2 ? 1 : 0; }
+constexpr std::size_t modelGroup(std::int16_t modelIndex) {
+    return modelIndex >= 2 ? 1 : 0;
+}
 
 // Every value but 0 counts as PAL.
-constexpr std::size_t systemRow(std::int16_t videoSystem) { return videoSystem == 0 ? 0 : 1; }
+constexpr std::size_t systemRow(std::int16_t videoSystem) {
+    return videoSystem == 0 ? 0 : 1;
+}
 
 constexpr const ResolutionRow& resolutionRow(std::int16_t modelIndex, std::int16_t videoSystem) {
     return kResolutionEntries[modelGroup(modelIndex)][systemRow(videoSystem)];

@@ -28,7 +28,9 @@ constexpr std::array<std::pair<Control, lang::Item>, 10> kCaptionedControls = {{
 
 } // namespace
 
-void Form::onLoad() { lang::runLoadStep(m_settings); }
+void Form::onLoad() {
+    lang::runLoadStep(m_settings);
+}
 
 void Form::onModelChosen(std::int16_t element) {
     const bool wasChosen = m_settings.ModelChosen;
@@ -92,9 +94,13 @@ void Form::onSpeedChosen() {
     m_view.setEnabled(Control::Label1_5, true);
 }
 
-void Form::onDurationChosen() { calc::chooseDuration(m_settings, m_view.selectedIndex(Control::Combo5)); }
+void Form::onDurationChosen() {
+    calc::chooseDuration(m_settings, m_view.selectedIndex(Control::Combo5));
+}
 
-void Form::onHddSizeChosen() { calc::chooseHddSize(m_settings, m_view.selectedIndex(Control::Combo6)); }
+void Form::onHddSizeChosen() {
+    calc::chooseHddSize(m_settings, m_view.selectedIndex(Control::Combo6));
+}
 
 void Form::onCalculateClicked() {
     // The texts must outlive the calculation, which only holds views of them.

@@ -23,16 +23,16 @@ public:
     explicit Form(View& view) : m_view(view) {}
 
     void onLoad();
-    void onModelChosen(std::int16_t element); // Option2: 1 "4CH", 2 "8CH", 3 "16CH"
-    void onModeChosen(std::int16_t element);  // Option1: 0 capacity, 1 record time
-    void onVideoSystemChosen();               // Combo1
-    void onQualityChosen();                   // Combo2
-    void onResolutionChosen();                // Combo3
-    void onSpeedChosen();                     // Combo4
-    void onDurationChosen();                  // Combo5
-    void onHddSizeChosen();                   // Combo6
-    void onCalculateClicked();                // Count_BTN
-    void onClearClicked();                    // Clear_BTN
+    void onModelChosen(std::int16_t element);  // Option2: 1 "4CH", 2 "8CH", 3 "16CH"
+    void onModeChosen(std::int16_t element);   // Option1: 0 capacity, 1 record time
+    void onVideoSystemChosen();                // Combo1
+    void onQualityChosen();                    // Combo2
+    void onResolutionChosen();                 // Combo3
+    void onSpeedChosen();                      // Combo4
+    void onDurationChosen();                   // Combo5
+    void onHddSizeChosen();                    // Combo6
+    void onCalculateClicked();                 // Count_BTN
+    void onClearClicked();                     // Clear_BTN
     void onLanguageChosen(std::int16_t index); // Language menu item 0 to 4
 
     const calc::RecordSettings& settings() const { return m_settings; }

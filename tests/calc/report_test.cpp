@@ -48,8 +48,8 @@ std::string joinLines(const std::vector<std::string_view>& lines) {
     return text;
 }
 
-constexpr Choices kTypicalCapacity{1, 0, 2, 0, 9, 4, 7, 0};  // 4CH NTSC HIGH 60IPS 1/10 1 Day
-constexpr Choices kTypicalTime{1, 0, 2, 0, 9, 4, 7, 1};      // ... 500G
+constexpr Choices kTypicalCapacity{1, 0, 2, 0, 9, 4, 7, 0};   // 4CH NTSC HIGH 60IPS 1/10 1 Day
+constexpr Choices kTypicalTime{1, 0, 2, 0, 9, 4, 7, 1};       // ... 500G
 constexpr Choices kSuperPalCapacity{3, 1, 1, 2, 2, 10, 8, 0}; // 16CH PAL SUPER 400IPS 1/3 1 Week
 constexpr Choices kSuperPalTime{3, 1, 1, 2, 2, 10, 8, 1};     // ... 750G
 constexpr Choices kSmallest{1, 1, 4, 0, 998, 0, 0, 0};        // 4CH PAL LOW 50IPS 1/999 1 Hour
@@ -96,10 +96,9 @@ TEST(Report, WritesEveryLineOfTheWorkedExamples) {
          lang::German,
          kTypicalTexts,
          ".",
-         {kLine, "Videosystem : NTSC", "Aufzeichnungsqualitat  : HIGH = 20 K",
-          "Aufzeichnungsauflosung : 60IPS@720*240", "Geschwindigkeit  : 1/10X = 6 fileds",
-          "Festplattengrose : 500G", "Aufzeichnungsdauer : 1213.6296Stunde", "Aufzeichnungsdauer : 50.5679Tag",
-          kLine}},
+         {kLine, "Videosystem : NTSC", "Aufzeichnungsqualitat  : HIGH = 20 K", "Aufzeichnungsauflosung : 60IPS@720*240",
+          "Geschwindigkeit  : 1/10X = 6 fileds", "Festplattengrose : 500G", "Aufzeichnungsdauer : 1213.6296Stunde",
+          "Aufzeichnungsdauer : 50.5679Tag", kLine}},
         {"time, Dutch",
          kTypicalTime,
          lang::Dutch,

@@ -18,12 +18,9 @@ struct LookupCase {
 
 TEST(Selection, LooksUpSizeAndRatesByModelSystemAndEntry) {
     const LookupCase cases[] = {
-        {"4CH NTSC HIGH 60IPS", 1, 0, 2, 0, 20, 60, 60},
-        {"4CH PAL HIGH 200IPS", 1, 1, 2, 2, 24, 50, 200},
-        {"8CH NTSC SUPER 240IPS", 2, 0, 1, 1, 24, 120, 240},
-        {"16CH PAL SUPER 400IPS", 3, 1, 1, 2, 29, 100, 400},
-        {"16CH NTSC HYPER 480IPS", 3, 0, 0, 2, 28, 120, 480},
-        {"8CH PAL LOW 100IPS", 2, 1, 4, 0, 14, 100, 100},
+        {"4CH NTSC HIGH 60IPS", 1, 0, 2, 0, 20, 60, 60},      {"4CH PAL HIGH 200IPS", 1, 1, 2, 2, 24, 50, 200},
+        {"8CH NTSC SUPER 240IPS", 2, 0, 1, 1, 24, 120, 240},  {"16CH PAL SUPER 400IPS", 3, 1, 1, 2, 29, 100, 400},
+        {"16CH NTSC HYPER 480IPS", 3, 0, 0, 2, 28, 120, 480}, {"8CH PAL LOW 100IPS", 2, 1, 4, 0, 14, 100, 100},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,7 +59,6 @@ TEST(Selection, AnEntryWithNoRowKeepsTheValueButMarksTheItem) {
     EXPECT_EQ(s.ImageRate, 0);
     EXPECT_TRUE(s.QualityChosen);
     EXPECT_TRUE(s.ResolutionChosen);
-
 }
 
 struct NoRowCase {
@@ -73,12 +69,12 @@ struct NoRowCase {
 
 TEST(Selection, APositionOutsideItsListChangesNoValue) {
     const NoRowCase cases[] = {
-        {"video system -1", calc::chooseVideoSystem, -1},  {"video system 2", calc::chooseVideoSystem, 2},
-        {"quality -1", calc::chooseQuality, -1},           {"quality 5", calc::chooseQuality, 5},
-        {"resolution -1", calc::chooseResolution, -1},     {"resolution 3", calc::chooseResolution, 3},
-        {"speed -1 (no divisor)", calc::chooseSpeed, -1},  {"speed 999", calc::chooseSpeed, 999},
-        {"duration -1", calc::chooseDuration, -1},         {"duration 14", calc::chooseDuration, 14},
-        {"disk size -1", calc::chooseHddSize, -1},         {"disk size 9", calc::chooseHddSize, 9},
+        {"video system -1", calc::chooseVideoSystem, -1}, {"video system 2", calc::chooseVideoSystem, 2},
+        {"quality -1", calc::chooseQuality, -1},          {"quality 5", calc::chooseQuality, 5},
+        {"resolution -1", calc::chooseResolution, -1},    {"resolution 3", calc::chooseResolution, 3},
+        {"speed -1 (no divisor)", calc::chooseSpeed, -1}, {"speed 999", calc::chooseSpeed, 999},
+        {"duration -1", calc::chooseDuration, -1},        {"duration 14", calc::chooseDuration, 14},
+        {"disk size -1", calc::chooseHddSize, -1},        {"disk size 9", calc::chooseHddSize, 9},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
