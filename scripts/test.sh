@@ -10,7 +10,7 @@ build_dir=build
 options=(-DKOLVEX_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     build_dir=build-asan
-    options+=(-DKOLVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DKOLVEX_BUILD_BENCH=OFF)
+    options+=(-DKOLVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVEX_BUILD_BENCH=OFF)
 fi
 
 cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
