@@ -1,0 +1,124 @@
+#pragma once
+
+#include "calc/record_settings.h"
+#include "ui/view.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Randomized user sessions against any window that a Driver can work: the actions a user has,
+// which of them the window offers at a moment, the properties that must hold after each one,
+// and the shrinking of a failing session to a short one that still fails. Nothing here knows
+// the toolkit, so the same sessions can drive the form behind a fake view or the real window.
+namespace ui::session {
+
+enum class Kind : std::uint8_t { Model, Mode, Choose, Calculate, Clear, Language };
+
+// One user action. `index` is the Option2 element (1..3), the Option1 element (0, 1), the entry
+// chosen in `list`, or the Language item (0..4).
+struct Action {
+    Kind kind = Kind::Calculate;
+    int index = 0;
+    Control list = Control::Combo1;
+};
+
+// "model 16CH", "mode Option1(1)", "choose Combo3[1]", "Calculate", "Clear", "Language German".
+std::string describe(const Action& action);
+std::string describe(const std::vector<Action>& actions);
+
+struct Message {
+    std::string title;
+    std::string text;
+};
+
+// A window under test, as a user meets it.
+class Driver {
+public:
+    virtual ~Driver() = default;
+
+    // A freshly opened window, its load step run.
+    virtual void restart() = 0;
+    // Does what the action says, as a user would; it is only called for actions the window offers.
+    virtual void apply(const Action& action) = 0;
+
+    virtual bool enabled(Control c) const = 0;
+    virtual bool visible(Control c) const = 0;
+    virtual std::string caption(Control c) const = 0;
+    virtual int entryCount(Control list) const = 0;
+    virtual std::string entryText(Control list, int entry) const = 0;
+    virtual int selectedIndex(Control list) const = 0; // -1 when none
+    virtual std::string resultText() const = 0;        // as the form handed it over, CRLF lines included
+    virtual std::size_t messageCount() const = 0;      // message boxes shown so far
+    virtual Message lastMessage() const = 0;
+    virtual std::string decimalSeparator() const = 0;
+    // The window's settings record, or null when it is out of reach; the record checks are then skipped.
+    virtual const calc::RecordSettings* record() const = 0;
+};
+
+// Whether a user can do this now: options and lists only while enabled (lists also visible),
+// Clear while enabled; Calculate, the models and the Language items always.
+bool isAvailable(const Driver& driver, const Action& action);
+
+// A small, portable generator (splitmix64), so a seed means the same session everywhere.
+class Rng {
+public:
+    explicit Rng(std::uint64_t seed) : m_state(seed) {}
+    std::uint64_t next();
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+
+private:
+    std::uint64_t m_state;
+};
+
+// One of the actions the window offers now, each kind of action about equally likely.
+Action randomAction(const Driver& driver, Rng& rng);
+
+struct Failure {
+    std::string property;
+    std::string detail;
+};
+
+struct SessionRun {
+    std::vector<Action> applied; // the actions carried out, up to and including a failing one
+    std::optional<Failure> failure;
+    int reports = 0;  // successful calculations
+    int refusals = 0; // calculations that showed the message
+};
+
+// A session of 5 to 80 actions drawn from the seed, checked after every action.
+SessionRun runGenerated(Driver& driver, std::uint64_t seed);
+// The given actions in order, passing over those the window does not offer at that point.
+SessionRun replay(Driver& driver, const std::vector<Action>& actions);
+// Removes actions, in halving chunks down to single ones, while the same property still fails.
+std::vector<Action> shrink(Driver& driver, std::vector<Action> failing, const std::string& property);
+
+struct SessionFailure {
+    std::uint64_t seed = 0;
+    Failure failure;
+    std::vector<Action> original;
+    std::vector<Action> shortened;
+    std::string report() const; // seed, property, and the shortened actions, one a line
+};
+
+struct RunConfig {
+    std::uint64_t firstSeed = 0;
+    int count = 0;
+};
+
+// KOLVEX_SESSION_SEED runs that one seed; KOLVEX_SESSION_COUNT sets how many seeds run.
+RunConfig configFromEnvironment(int defaultCount);
+
+struct RunSummary {
+    int sessions = 0;
+    int actions = 0;
+    int reports = 0;
+    int refusals = 0;
+    std::optional<SessionFailure> failure; // the first failing session, shortened
+};
+
+RunSummary runSessions(Driver& driver, const RunConfig& config);
+
+} // namespace ui::session
