@@ -2,11 +2,19 @@
 # Cross-compiles the toolkit-free libraries (calc, lang, the form) and their tests for 64-bit
 # Windows with Debian's mingw-w64, together with the executable's Windows resources, to show that
 # the core builds for Windows with no POSIX-only code. When wine is installed the Windows test
-# programs run under it too; otherwise building them is the check.
+# programs run under it too; otherwise building them is the check. With --wine, wine is installed
+# first when missing (about 100 MB to download).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 "./scripts/install-deps.sh" --packaging
+if [ "${1:-}" = "--wine" ] && ! command -v wine >/dev/null 2>&1; then
+    as_root() {
+        if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+    }
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends wine wine64 >/dev/null
+fi
 
 # The mingw-w64 headers offer some POSIX headers that Windows compilers lack, so a build with them
 # alone would not notice these.
