@@ -1,0 +1,66 @@
+// Saves the README's pictures of the window, after the typical use, in English and in Chinese,
+// and prints, for every language, how wide each caption is against its control. Run under a real
+// X server so that the pictures show what a desktop shows:
+//   xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb build-qt/tests/qt/kolvex-screenshots docs
+// With a second folder it also saves the window in every language there, to look the captions over.
+#include "tests/qt/caption_fit.h"
+#include "tests/qt/window_driver.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/start.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <array>
+#include <cstddef>
+#include <cstdio>
+
+namespace {
+
+constexpr std::array<const char*, 5> kLanguages = {"English", "Chinese", "German", "French", "Dutch"};
+
+bool save(QWidget& window, const QString& path) {
+    QTest::qWait(200); // lets the re-captioned controls repaint
+    const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qUtf8Printable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QDir docs(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+    const QString everyLanguage = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+    ui::Form1 window;
+    ui::start(window);
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window was not shown\n");
+        return 1;
+    }
+    kolvex_test::runTypicalUse(window);
+
+    int tooNarrow = 0;
+    for (int language = 0; language < static_cast<int>(kLanguages.size()); ++language) {
+        kolvex_test::chooseLanguage(window, language);
+        for (const kolvex_test::CaptionFit& fit : kolvex_test::captionFits(window)) {
+            const bool fits = fit.needed <= fit.available;
+            tooNarrow += fits ? 0 : 1;
+            std::printf("%-8s %-10s %3d of %3d px %s \"%s\"\n", kLanguages[static_cast<std::size_t>(language)],
+                        qUtf8Printable(fit.control), fit.needed, fit.available, fits ? "fits     " : "TOO WIDE ",
+                        qUtf8Printable(fit.caption));
+        }
+        if (!everyLanguage.isEmpty()) {
+            save(window, QDir(everyLanguage).filePath(QStringLiteral("window-%1.png").arg(language)));
+        }
+    }
+
+    kolvex_test::chooseLanguage(window, 0);
+    bool saved = save(window, docs.filePath(QStringLiteral("window-en.png")));
+    kolvex_test::chooseLanguage(window, 1);
+    saved = save(window, docs.filePath(QStringLiteral("window-zh.png"))) && saved;
+    std::printf("%d caption(s) wider than their control\n", tooNarrow);
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,47 @@
+#include "tests/qt/window_driver.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QTest>
+
+namespace kolvex_test {
+
+void clickOption(const QWidget& window, const QString& name) {
+    auto* option = control<QAbstractButton>(window, name);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+}
+
+void clickButton(const QWidget& window, const QString& name) {
+    QTest::mouseClick(control<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+bool chooseEntry(const QWidget& window, const QString& list, const QString& entry) {
+    auto* box = control<QComboBox>(window, list);
+    const int target = box->findText(entry, Qt::MatchExactly);
+    while (target >= 0 && box->currentIndex() != target) {
+        const int before = box->currentIndex();
+        QTest::keyClick(box, before < target ? Qt::Key_Down : Qt::Key_Up);
+        if (box->currentIndex() == before) {
+            return false;
+        }
+    }
+    return target >= 0;
+}
+
+void chooseLanguage(const QWidget& window, int index) {
+    control<QAction>(window, QStringLiteral("Language_%1").arg(index))->trigger();
+}
+
+void runTypicalUse(const QWidget& window) {
+    clickOption(window, QStringLiteral("Option2_1"));
+    clickOption(window, QStringLiteral("Option1_0"));
+    chooseEntry(window, QStringLiteral("Combo1"), QStringLiteral("NTSC"));
+    chooseEntry(window, QStringLiteral("Combo2"), QStringLiteral("HIGH"));
+    chooseEntry(window, QStringLiteral("Combo3"), QStringLiteral("60IPS@720*240"));
+    chooseEntry(window, QStringLiteral("Combo4"), QStringLiteral("1/10"));
+    chooseEntry(window, QStringLiteral("Combo5"), QStringLiteral("1 Day"));
+    clickButton(window, QStringLiteral("Count_BTN"));
+}
+
+} // namespace kolvex_test

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QAbstractButton;
+class QComboBox;
+
+// Drives the calculator window the way a user does: mouse clicks on options and buttons, the
+// keyboard in the lists, the Language menu. Shared by the window tests and the screenshot tool.
+namespace kolvex_test {
+
+// A control of the window by its layout name ("Combo4", "Option2_1", "Language_3").
+template <class Control = QWidget>
+Control* control(const QWidget& window, const QString& name) {
+    return window.findChild<Control*>(name);
+}
+
+// A mouse click on the option's round indicator, where a click always lands whatever the width
+// of the caption.
+void clickOption(const QWidget& window, const QString& name);
+
+// A mouse click in the middle of a command button.
+void clickButton(const QWidget& window, const QString& name);
+
+// Moves the list's selection to the entry with the arrow keys, one entry at a time, as a user
+// does with the list closed; every step is a choice of its own. False when the list does not
+// get there (disabled, or no such entry).
+bool chooseEntry(const QWidget& window, const QString& list, const QString& entry);
+
+void chooseLanguage(const QWidget& window, int index);
+
+// The typical use: 4CH, capacity, NTSC, HIGH, 60IPS@720*240, 1/10, 1 Day, then Calculate.
+void runTypicalUse(const QWidget& window);
+
+} // namespace kolvex_test

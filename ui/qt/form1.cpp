@@ -1,0 +1,378 @@
+#include "ui/qt/form1.h"
+
+#include "calc/value_tables.h"
+#include "lang/captions.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace ui {
+namespace {
+
+constexpr auto kTitle = "Kolvex DVR Record time calculator Ver 0.38";
+
+// The layout is laid out in twips, 15 to a pixel at 96 dots per inch. Placing controls in Qt's
+// device-independent pixels lets Qt scale the whole window on a high-density screen.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 8385 / kTwipsPerPixel;
+constexpr int kClientHeight = 4665 / kTwipsPerPixel;
+
+// A control's place in twips, from the top-left corner of its container. Inside a frame that is
+// the frame's own corner, which is also the origin of a QGroupBox's child coordinates.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+QRect toPixels(Twips t) {
+    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel, t.height / kTwipsPerPixel};
+}
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+template <class Widget>
+Widget* place(QWidget* container, const char* name, Twips at) {
+    auto* widget = new Widget(container);
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(toPixels(at));
+    return widget;
+}
+
+// The row captions keep the recorder software's Traditional Chinese font. Linux has no font of
+// that name, so it is mapped onto the same design (PMingLiU) or its free look-alikes; Qt falls
+// back to any other font with the glyphs after those.
+const QFont& labelFont() {
+    static const QFont font = [] {
+        const QString family = QStringLiteral("新細明體");
+        if (QFont::substitutes(family).isEmpty()) {
+            QFont::insertSubstitutions(family, {QStringLiteral("PMingLiU"), QStringLiteral("AR PL UMing TW"),
+                                                QStringLiteral("Noto Serif CJK TC")});
+        }
+        QFont f(family);
+        f.setPointSizeF(9.75);
+        f.setWeight(QFont::Normal);
+        f.setItalic(false);
+        f.setUnderline(false);
+        f.setStrikeOut(false);
+        return f;
+    }();
+    return font;
+}
+
+// Some texts are wider than the control that shows them: a few translated captions, and the
+// resolution entries in the default font. Such a control draws its text in a narrower cut of
+// its font, just enough to fit, keeping family and size; once its text fits again it gets the
+// plain font back. Captions never wrap, as a second line would be cut off.
+template <class Fits>
+void fitText(QWidget* control, const QFont& plainFont, Fits fits) {
+    constexpr int kNarrowest = 70; // percent of the plain width; narrower stops being readable
+    control->setFont(plainFont);
+    for (int stretch = 98; !fits() && stretch >= kNarrowest; stretch -= 2) {
+        QFont narrower = plainFont;
+        narrower.setStretch(stretch);
+        control->setFont(narrower);
+    }
+}
+
+void fitCaption(QWidget* control, const QFont& plainFont) {
+    fitText(control, plainFont, [control] { return control->sizeHint().width() <= control->width(); });
+}
+
+// The longest entry must fit the field that shows the chosen one.
+void fitEntries(QComboBox* list) {
+    fitText(list, QFont(), [list] {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const int room =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+        const QFontMetrics metrics = list->fontMetrics();
+        for (int i = 0; i < list->count(); ++i) {
+            if (metrics.horizontalAdvance(list->itemText(i)) > room) {
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+QLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* list) {
+    auto* label = place<QLabel>(frame, name, at);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its font comes with its caption, see setCaption.
+    // A screen reader announces the list by its row caption.
+    label->setBuddy(list);
+    return label;
+}
+
+// Select-only. The popup scrolls instead of growing to the full height of a long list (1/1 to
+// 1/999), which some styles do for a non-editable list by default.
+QComboBox* dropDownList(QWidget* frame, const char* name, Twips at, const QStringList& entries) {
+    auto* list = place<QComboBox>(frame, name, at);
+    list->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+    list->setMaxVisibleItems(14);
+    list->addItems(entries);
+    fitEntries(list);
+    // Filling a list selects its first entry; the lists start with nothing chosen.
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+template <class Entries, class Text>
+QStringList textsOf(const Entries& entries, Text text) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(entries.size()));
+    for (const auto& entry : entries) {
+        texts.append(qt(text(entry)));
+    }
+    return texts;
+}
+
+QStringList speedEntries() {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(calc::kSpeedEntryCount));
+    for (std::size_t k = 0; k < calc::kSpeedEntryCount; ++k) {
+        texts.append(qt(calc::speedEntryText(k)));
+    }
+    return texts;
+}
+
+constexpr auto asIs = [](std::string_view text) { return text; };
+
+// The controls that carry a language caption, in the order of the initial captions.
+constexpr std::array<Control, lang::kInitialCaptions.size()> kCaptioned = {
+    Control::Option1_0, Control::Option1_1, Control::Label1_0, Control::Label1_1,  Control::Label1_2,
+    Control::Label1_3,  Control::Label1_4,  Control::Label1_5, Control::Clear_BTN, Control::Count_BTN,
+};
+
+// The Language menu items never change caption.
+constexpr std::array<const char*, 5> kLanguageItems = {"English", "Chinese", "German", "French", "Dutch"};
+
+} // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QLatin1String(kTitle));
+    // Minimise and close, but no maximise: the window has one size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/kolvex-calculator-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/kolvex-calculator-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
+
+    buildMenu();
+    buildControls();
+    bindEvents();
+
+    // The client area has a fixed size; the menu bar sits on top of it, however tall the style
+    // draws it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+}
+
+void Form1::load() {
+    m_form.onLoad();
+}
+
+void Form1::buildMenu() {
+    menuBar()->setObjectName(QStringLiteral("MenuBar"));
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Language"));
+    menu->setObjectName(QStringLiteral("Language_Main"));
+    for (std::size_t i = 0; i < kLanguageItems.size(); ++i) {
+        QAction* item = menu->addAction(QLatin1String(kLanguageItems[i]));
+        item->setObjectName(QStringLiteral("Language_%1").arg(i));
+        connect(item, &QAction::triggered, this,
+                [this, index = static_cast<std::int16_t>(i)] { m_form.onLanguageChosen(index); });
+    }
+}
+
+void Form1::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    // Each container's children are created in stacking order, so a later one lies above an
+    // earlier one where they overlap.
+    auto* frame3 = place<QGroupBox>(client, "Frame3", {120, 120, 8175, 615});
+    frame3->setTitle(QStringLiteral("DVR MODEL"));
+    auto* option2_1 = place<QRadioButton>(frame3, "Option2_1", {120, 240, 1215, 255});
+    auto* option2_3 = place<QRadioButton>(frame3, "Option2_3", {2760, 240, 1815, 255});
+    auto* option2_2 = place<QRadioButton>(frame3, "Option2_2", {1560, 240, 855, 255});
+    option2_1->setText(QStringLiteral("4CH"));
+    option2_2->setText(QStringLiteral("8CH"));
+    option2_3->setText(QStringLiteral("16CH"));
+
+    auto* frame2 = place<QGroupBox>(client, "Frame2", {120, 720, 8175, 615});
+    auto* option1_1 = place<QRadioButton>(frame2, "Option1_1", {3240, 240, 4455, 255});
+    auto* option1_0 = place<QRadioButton>(frame2, "Option1_0", {240, 240, 2655, 255});
+
+    m_text1 = place<QPlainTextEdit>(client, "Text1", {4320, 1440, 3975, 3135});
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab leaves the result box for the next control instead of typing a tab into it.
+    m_text1->setTabChangesFocus(true);
+
+    auto* frame1 = place<QGroupBox>(client, "Frame1", {120, 1320, 4095, 3255});
+    // Until the first video system choice the resolutions are those of the 4CH model in NTSC.
+    const calc::ResolutionRow& firstResolutions = calc::resolutionRow(1, 0);
+    auto* combo5 = dropDownList(frame1, "Combo5", {2400, 2280, 1575, 300},
+                                textsOf(calc::kRecordHours, [](const calc::HoursEntry& e) { return e.text; }));
+    auto* clearButton = place<QPushButton>(frame1, "Clear_BTN", {480, 2760, 1335, 375});
+    auto* combo1 = dropDownList(frame1, "Combo1", {2400, 360, 1575, 300}, textsOf(calc::kVideoSystemEntries, asIs));
+    auto* combo2 = dropDownList(frame1, "Combo2", {2400, 840, 1575, 300}, textsOf(calc::kQualityEntries, asIs));
+    auto* combo3 = dropDownList(frame1, "Combo3", {2400, 1320, 1575, 300},
+                                textsOf(firstResolutions, [](const calc::ResolutionEntry& e) { return e.text; }));
+    auto* combo4 = dropDownList(frame1, "Combo4", {2400, 1800, 1575, 300}, speedEntries());
+    auto* countButton = place<QPushButton>(frame1, "Count_BTN", {2160, 2760, 1335, 375});
+    auto* combo6 = dropDownList(frame1, "Combo6", {2400, 2280, 1575, 300},
+                                textsOf(calc::kHddSizes, [](const calc::HddEntry& e) { return e.text; }));
+    auto* label1_5 = rowCaption(frame1, "Label1_5", {120, 2280, 2175, 375}, combo6);
+    auto* label1_4 = rowCaption(frame1, "Label1_4", {120, 2280, 1935, 375}, combo5);
+    auto* label1_0 = rowCaption(frame1, "Label1_0", {120, 360, 2175, 375}, combo1);
+    auto* label1_1 = rowCaption(frame1, "Label1_1", {120, 840, 2175, 375}, combo2);
+    auto* label1_2 = rowCaption(frame1, "Label1_2", {120, 1320, 2175, 375}, combo3);
+    auto* label1_3 = rowCaption(frame1, "Label1_3", {120, 1800, 2175, 375}, combo4);
+
+    m_controls = {option1_0, option1_1, label1_0, label1_1, label1_2, label1_3, label1_4,    label1_5,
+                  combo1,    combo2,    combo3,   combo4,   combo5,   combo6,   clearButton, countButton};
+    for (std::size_t i = 0; i < kCaptioned.size(); ++i) {
+        setCaption(kCaptioned[i], lang::kInitialCaptions[i]);
+    }
+
+    // One group per frame; an option's id is its index in its control array.
+    auto* models = new QButtonGroup(this);
+    models->setObjectName(QStringLiteral("Option2"));
+    models->addButton(option2_1, 1);
+    models->addButton(option2_2, 2);
+    models->addButton(option2_3, 3);
+    auto* modes = new QButtonGroup(this);
+    modes->setObjectName(QStringLiteral("Option1"));
+    modes->addButton(option1_0, 0);
+    modes->addButton(option1_1, 1);
+
+    // Only the model options, Calculate, the result box and the menu take input at start; the
+    // disk size row lies hidden under the duration row.
+    for (Control c : {Control::Option1_0, Control::Option1_1, Control::Combo1, Control::Combo2, Control::Combo3,
+                      Control::Combo4, Control::Combo5, Control::Combo6, Control::Label1_0, Control::Label1_1,
+                      Control::Label1_2, Control::Label1_3, Control::Label1_4, Control::Label1_5, Control::Clear_BTN}) {
+        setEnabled(c, false);
+    }
+    setVisible(Control::Combo6, false);
+    setVisible(Control::Label1_5, false);
+
+    // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
+    const std::array<QWidget*, 14> focusOrder = {countButton, combo4,      combo3,    combo2,    combo1,
+                                                 m_text1,     clearButton, combo5,    option1_0, option1_1,
+                                                 combo6,      option2_2,   option2_3, option2_1};
+    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
+    countButton->setFocus();
+}
+
+void Form1::bindEvents() {
+    auto* models = findChild<QButtonGroup*>(QStringLiteral("Option2"), Qt::FindDirectChildrenOnly);
+    auto* modes = findChild<QButtonGroup*>(QStringLiteral("Option1"), Qt::FindDirectChildrenOnly);
+    // A click reaches the handler even on the option that is already selected.
+    connect(models, &QButtonGroup::idClicked, this,
+            [this](int id) { m_form.onModelChosen(static_cast<std::int16_t>(id)); });
+    connect(modes, &QButtonGroup::idClicked, this,
+            [this](int id) { m_form.onModeChosen(static_cast<std::int16_t>(id)); });
+
+    // activated, unlike currentIndexChanged, fires for every choice the user makes, the same
+    // entry again included, and never for the form's own rewriting of entries.
+    connect(list(Control::Combo1), &QComboBox::activated, this, [this] { m_form.onVideoSystemChosen(); });
+    connect(list(Control::Combo2), &QComboBox::activated, this, [this] { m_form.onQualityChosen(); });
+    connect(list(Control::Combo3), &QComboBox::activated, this, [this] { m_form.onResolutionChosen(); });
+    connect(list(Control::Combo4), &QComboBox::activated, this, [this] { m_form.onSpeedChosen(); });
+    connect(list(Control::Combo5), &QComboBox::activated, this, [this] { m_form.onDurationChosen(); });
+    connect(list(Control::Combo6), &QComboBox::activated, this, [this] { m_form.onHddSizeChosen(); });
+
+    connect(static_cast<QPushButton*>(control(Control::Count_BTN)), &QPushButton::clicked, this,
+            [this] { m_form.onCalculateClicked(); });
+    connect(static_cast<QPushButton*>(control(Control::Clear_BTN)), &QPushButton::clicked, this,
+            [this] { m_form.onClearClicked(); });
+}
+
+QComboBox* Form1::list(Control c) const {
+    return qobject_cast<QComboBox*>(control(c));
+}
+
+void Form1::setEnabled(Control c, bool enabled) {
+    control(c)->setEnabled(enabled);
+}
+
+void Form1::setVisible(Control c, bool visible) {
+    control(c)->setVisible(visible);
+}
+
+void Form1::setCaption(Control c, std::string_view caption) {
+    QWidget* widget = control(c);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setText(qt(caption));
+        fitCaption(button, QFont()); // the window's default font
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(qt(caption));
+        fitCaption(label, labelFont());
+    }
+}
+
+int Form1::selectedIndex(Control c) const {
+    const QComboBox* box = list(c);
+    return box != nullptr ? box->currentIndex() : -1;
+}
+
+std::string Form1::selectedText(Control c) const {
+    const QComboBox* box = list(c);
+    return box != nullptr ? box->currentText().toStdString() : std::string();
+}
+
+void Form1::setEntryText(Control c, int entry, std::string_view text) {
+    if (QComboBox* box = list(c)) {
+        box->setItemText(entry, qt(text));
+        fitEntries(box);
+    }
+}
+
+void Form1::setResultText(std::string_view text) {
+    m_text1->setPlainText(qt(text));
+}
+
+void Form1::showMessage(std::string_view title, std::string_view text) {
+    // Built by hand: QMessageBox's static helpers always show an icon.
+    QMessageBox box(QMessageBox::NoIcon, qt(title), qt(text), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::string Form1::decimalSeparator() const {
+    return QLocale::system().decimalPoint().toStdString();
+}
+
+} // namespace ui

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/form.h"
+#include "ui/view.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QComboBox;
+class QPlainTextEdit;
+
+namespace ui {
+
+// The calculator's one window: every control at its fixed place, bound so that each user event
+// reaches exactly one handler of the form. It keeps no state of its own; the form owns it all
+// and tells the window what to change through the View calls.
+//
+// Every widget's objectName is its layout name. An element of a control array is named after
+// the array and its index joined by an underscore: Option2(1) is "Option2_1", Label1(4) is
+// "Label1_4", the menu item Language(3) is "Language_3".
+class Form1 final : public QMainWindow, public View {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+    // The load step: runs once, after the controls exist and before the window is first shown.
+    void load();
+
+    const Form& form() const { return m_form; }
+
+    void setEnabled(Control c, bool enabled) override;
+    void setVisible(Control c, bool visible) override;
+    void setCaption(Control c, std::string_view caption) override;
+    int selectedIndex(Control list) const override;
+    std::string selectedText(Control list) const override;
+    void setEntryText(Control list, int entry, std::string_view text) override;
+    void setResultText(std::string_view text) override;
+    void showMessage(std::string_view title, std::string_view text) override;
+    std::string decimalSeparator() const override;
+
+    // QWidget's own setEnabled and setVisible stay reachable under their usual names.
+    using QMainWindow::setEnabled;
+    using QMainWindow::setVisible;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void bindEvents();
+
+    QWidget* control(Control c) const { return m_controls[static_cast<std::size_t>(c)]; }
+    QComboBox* list(Control c) const;
+
+    // The controls the form reaches, by ui::Control; they are owned by their Qt parents.
+    std::array<QWidget*, kControlCount> m_controls{};
+    QPlainTextEdit* m_text1 = nullptr;
+    Form m_form{*this};
+};
+
+} // namespace ui
