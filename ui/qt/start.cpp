@@ -28,7 +28,9 @@ std::string noDisplayMessage(std::string_view program) {
 void start(Form1& window) {
     window.load();
     const QRect available = window.screen()->availableGeometry();
-    window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), available).topLeft());
+    // The frame's size is not known before the window is shown, so it is the client area that is
+    // centred (move() would place the frame's corner).
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(), available));
     window.show();
 }
 
