@@ -12,8 +12,6 @@
 
 namespace ui::testing {
 
-// Position of a list among Combo1..Combo6 (0..5); a test that passes any other control fails.
-std::size_t listSlot(Control list);
 inline constexpr std::array<Control, 6> kLists = {Control::Combo1, Control::Combo2, Control::Combo3,
                                                   Control::Combo4, Control::Combo5, Control::Combo6};
 
@@ -23,7 +21,7 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-// A window as it opens, kept in memory. Every call the form makes is logged as one line:
+// The window as it opens, kept in memory. Every call of the form is logged as one line:
 // "enable Option1(0)", "hide Combo6", "caption Clear_BTN=Loschen", "entry Combo3[1]=240IPS@360*240",
 // "read Combo3.index", "read Combo1.text", "read separator", "result=<text>", "message <title>: <text>".
 class FakeView : public View {
@@ -41,23 +39,19 @@ public:
     std::string decimalSeparator() const override;
 
     // The user picks an entry; the caller then runs the list's handler, as the window's binding does.
-    void choose(Control list, int entry);
-    // The entry that currently reads `text`, or -1.
-    int entryOf(Control list, std::string_view text) const;
-
+    void choose(Control list, int entry) { m_selected[slot(list)] = entry; }
     void setDecimalSeparator(std::string separator) { m_separator = std::move(separator); }
 
-    bool enabled(Control c) const { return m_state[index(c)].enabled; }
-    bool visible(Control c) const { return m_state[index(c)].visible; }
-    const std::string& caption(Control c) const { return m_state[index(c)].caption; }
-    const std::vector<std::string>& entries(Control list) const { return m_entries[listSlot(list)]; }
-    int selection(Control list) const { return m_selected[listSlot(list)]; }
+    bool enabled(Control c) const { return m_controls[index(c)].enabled; }
+    bool visible(Control c) const { return m_controls[index(c)].visible; }
+    const std::string& caption(Control c) const { return m_controls[index(c)].caption; }
+    const std::vector<std::string>& entries(Control list) const { return m_entries[slot(list)]; }
+    int selection(Control list) const { return m_selected[slot(list)]; }
     const std::string& resultText() const { return m_result; }
     const std::vector<Message>& messages() const { return m_messages; }
 
     const std::vector<std::string>& log() const { return m_log; }
-    // The log so far, leaving it empty for the next step.
-    std::vector<std::string> takeLog();
+    std::vector<std::string> takeLog() { return std::exchange(m_log, {}); }
 
 private:
     struct State {
@@ -66,24 +60,25 @@ private:
         std::string caption;
     };
     static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
+    static std::size_t slot(Control list); // 0 for Combo1 .. 5 for Combo6
 
-    std::array<State, kControlCount> m_state;
+    std::array<State, kControlCount> m_controls;
     std::array<std::vector<std::string>, 6> m_entries;
-    std::array<int, 6> m_selected;
+    std::array<int, 6> m_selected{-1, -1, -1, -1, -1, -1};
     std::string m_result;
     std::vector<Message> m_messages;
     std::string m_separator = ".";
     mutable std::vector<std::string> m_log;
 };
 
-// The form bound to a fake view the way the window binds it: every user event runs its handler.
+// The form bound to a fake view the way the window binds it. A user reaches only enabled and
+// visible controls; a step that asks for another one fails the test.
 struct FakeWindow {
     FakeView view;
     Form form{view};
 
     FakeWindow() { form.onLoad(); }
 
-    // A user reaches only enabled and visible controls; a step that asks for another one fails the test.
     void clickModel(std::int16_t element) { form.onModelChosen(element); }
     void clickMode(std::int16_t element);
     void choose(Control list, int entry);
@@ -91,9 +86,6 @@ struct FakeWindow {
     void calculate() { form.onCalculateClicked(); }
     void clear();
     void language(std::int16_t index) { form.onLanguageChosen(index); }
-
-private:
-    bool reachable(Control c) const;
 };
 
 } // namespace ui::testing

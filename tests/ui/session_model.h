@@ -9,16 +9,16 @@
 #include <string>
 #include <vector>
 
-// Randomized user sessions against any window that a Driver can work: the actions a user has,
-// which of them the window offers at a moment, the properties that must hold after each one,
-// and the shrinking of a failing session to a short one that still fails. Nothing here knows
-// the toolkit, so the same sessions can drive the form behind a fake view or the real window.
+// Randomized user sessions against any window a Driver can work: the actions a user has, which of
+// them the window offers at a moment, the properties that hold after each one, and the shrinking
+// of a failing session. Nothing here knows the toolkit, so the same sessions can drive the form
+// behind a fake view or the real window.
 namespace ui::session {
 
 enum class Kind : std::uint8_t { Model, Mode, Choose, Calculate, Clear, Language };
 
-// One user action. `index` is the Option2 element (1..3), the Option1 element (0, 1), the entry
-// chosen in `list`, or the Language item (0..4).
+// `index` is the Option2 element (1..3), the Option1 element (0, 1), the entry chosen in `list`,
+// or the Language item (0..4).
 struct Action {
     Kind kind = Kind::Calculate;
     int index = 0;
@@ -27,7 +27,6 @@ struct Action {
 
 // "model 16CH", "mode Option1(1)", "choose Combo3[1]", "Calculate", "Clear", "Language German".
 std::string describe(const Action& action);
-std::string describe(const std::vector<Action>& actions);
 
 struct Message {
     std::string title;
@@ -39,11 +38,8 @@ class Driver {
 public:
     virtual ~Driver() = default;
 
-    // A freshly opened window, its load step run.
-    virtual void restart() = 0;
-    // Does what the action says, as a user would; it is only called for actions the window offers.
-    virtual void apply(const Action& action) = 0;
-
+    virtual void restart() = 0;                   // a freshly opened window, its load step run
+    virtual void apply(const Action& action) = 0; // only called for actions the window offers
     virtual bool enabled(Control c) const = 0;
     virtual bool visible(Control c) const = 0;
     virtual std::string caption(Control c) const = 0;
@@ -54,27 +50,12 @@ public:
     virtual std::size_t messageCount() const = 0;      // message boxes shown so far
     virtual Message lastMessage() const = 0;
     virtual std::string decimalSeparator() const = 0;
-    // The window's settings record, or null when it is out of reach; the record checks are then skipped.
+    // The window's settings record, or null when out of reach; the checks that need it are skipped.
     virtual const calc::RecordSettings* record() const = 0;
 };
 
-// Whether a user can do this now: options and lists only while enabled (lists also visible),
-// Clear while enabled; Calculate, the models and the Language items always.
+// Options and lists while enabled (lists also visible), Clear while enabled; the rest always.
 bool isAvailable(const Driver& driver, const Action& action);
-
-// A small, portable generator (splitmix64), so a seed means the same session everywhere.
-class Rng {
-public:
-    explicit Rng(std::uint64_t seed) : m_state(seed) {}
-    std::uint64_t next();
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-
-private:
-    std::uint64_t m_state;
-};
-
-// One of the actions the window offers now, each kind of action about equally likely.
-Action randomAction(const Driver& driver, Rng& rng);
 
 struct Failure {
     std::string property;
@@ -88,19 +69,20 @@ struct SessionRun {
     int refusals = 0; // calculations that showed the message
 };
 
-// A session of 5 to 80 actions drawn from the seed, checked after every action.
+// 5 to 80 actions drawn from the seed among those offered at each moment, checked after each one.
 SessionRun runGenerated(Driver& driver, std::uint64_t seed);
 // The given actions in order, passing over those the window does not offer at that point.
 SessionRun replay(Driver& driver, const std::vector<Action>& actions);
-// Removes actions, in halving chunks down to single ones, while the same property still fails.
+// Removes actions (halving chunks, then single ones after swapping neighbours) while the same
+// property still fails.
 std::vector<Action> shrink(Driver& driver, std::vector<Action> failing, const std::string& property);
 
 struct SessionFailure {
     std::uint64_t seed = 0;
     Failure failure;
-    std::vector<Action> original;
+    std::size_t originalLength = 0;
     std::vector<Action> shortened;
-    std::string report() const; // seed, property, and the shortened actions, one a line
+    std::string report() const; // seed, property and the shortened actions, one a line
 };
 
 struct RunConfig {

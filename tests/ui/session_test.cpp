@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iostream>
 #include <memory>
 
 namespace ui::session {
@@ -66,7 +67,7 @@ private:
 };
 
 TEST(SessionTest, RandomSessionsKeepEveryProperty) {
-    const RunConfig config = configFromEnvironment(4000);
+    const RunConfig config = configFromEnvironment(5000);
     FakeDriver driver;
     const RunSummary summary = runSessions(driver, config);
     if (summary.failure) {
