@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -190,11 +191,13 @@ TEST_F(WindowTest, ListsStartFilledWithNothingChosen) {
         EXPECT_EQ(list->currentIndex(), -1);
         EXPECT_TRUE(list->currentText().isEmpty());
         EXPECT_FALSE(list->isEditable());
-        // The open list scrolls rather than growing to the height of all its entries.
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        EXPECT_EQ(list->style()->styleHint(QStyle::SH_ComboBox_Popup, &option, list), 0);
+        // Open, the list shows at most maxVisibleItems entries and scrolls to the others.
+        list->showPopup();
+        const QAbstractItemView* view = list->view();
+        const int shown = view->viewport()->height() / view->sizeHintForRow(0);
+        EXPECT_EQ(shown, std::min(l.count, list->maxVisibleItems()));
         EXPECT_LE(list->maxVisibleItems(), 20);
+        list->hidePopup();
         EXPECT_EQ(find<QLabel>(QLatin1String(l.caption))->buddy(), list);
     }
 }

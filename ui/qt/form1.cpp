@@ -3,11 +3,13 @@
 #include "calc/value_tables.h"
 #include "lang/captions.h"
 
+#include <QAbstractListModel>
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -22,6 +24,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -86,37 +89,67 @@ const QFont& labelFont() {
 // resolution entries in the default font. Such a control draws its text in a narrower cut of
 // its font, just enough to fit, keeping family and size; once its text fits again it gets the
 // plain font back. Captions never wrap, as a second line would be cut off.
-template <class Fits>
-void fitText(QWidget* control, const QFont& plainFont, Fits fits) {
+struct TextRoom {
+    int text; // pixels the widest text takes
+    int room; // pixels the control has for it
+};
+
+template <class Measure>
+void fitText(QWidget* control, const QFont& plainFont, Measure measure) {
     constexpr int kNarrowest = 70; // percent of the plain width; narrower stops being readable
     control->setFont(plainFont);
-    for (int stretch = 98; !fits() && stretch >= kNarrowest; stretch -= 2) {
+    TextRoom m = measure();
+    // A cut is about as much narrower as its stretch says; the steps after the first guess
+    // make up for rounding and for fonts that have a condensed face of their own.
+    for (int stretch = std::max(kNarrowest, 100 * m.room / std::max(m.text, 1));
+         m.text > m.room && stretch >= kNarrowest; stretch -= 2) {
         QFont narrower = plainFont;
         narrower.setStretch(stretch);
         control->setFont(narrower);
+        m = measure();
     }
 }
 
-void fitCaption(QWidget* control, const QFont& plainFont) {
-    fitText(control, plainFont, [control] { return control->sizeHint().width() <= control->width(); });
+void fitCaption(QWidget* control, const QString& caption, const QFont& plainFont) {
+    fitText(control, plainFont, [control, &caption] {
+        const int text = control->fontMetrics().horizontalAdvance(caption);
+        // The size hint adds the indicator or the button's margins to the text.
+        return TextRoom{text, control->width() - (control->sizeHint().width() - text)};
+    });
 }
 
-// The longest entry must fit the field that shows the chosen one.
+// The longest entry must fit the field that shows the chosen one, and the open list, which is
+// no wider than the field.
 void fitEntries(QComboBox* list) {
     fitText(list, QFont(), [list] {
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const int room =
-            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
         const QFontMetrics metrics = list->fontMetrics();
+        int widest = 0;
         for (int i = 0; i < list->count(); ++i) {
-            if (metrics.horizontalAdvance(list->itemText(i)) > room) {
-                return false;
-            }
+            widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
         }
-        return true;
+        return TextRoom{widest, field.width()};
     });
 }
+
+// A select-only list that opens as a scrolling list of at most maxVisibleItems entries. Some
+// styles, Fusion among them, would open it as one popup as tall as all of its entries (999
+// speeds). The style sheet hint that says so is set when the list first opens: set on every
+// list up front, it would cost a good part of the window's start-up memory.
+class DropDownList final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override {
+        if (styleSheet().isEmpty()) {
+            setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+        }
+        QComboBox::showPopup();
+    }
+};
 
 QLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* list) {
     auto* label = place<QLabel>(frame, name, at);
@@ -128,14 +161,12 @@ QLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* list) 
     return label;
 }
 
-// Select-only. The popup scrolls instead of growing to the full height of a long list (1/1 to
-// 1/999), which some styles do for a non-editable list by default.
+// Select-only.
+// The list's font is fitted to its entries once it is enabled; until then it shows none.
 QComboBox* dropDownList(QWidget* frame, const char* name, Twips at, const QStringList& entries) {
-    auto* list = place<QComboBox>(frame, name, at);
-    list->setStyleSheet(QStringLiteral("combobox-popup: 0;"));
+    auto* list = place<DropDownList>(frame, name, at);
     list->setMaxVisibleItems(14);
     list->addItems(entries);
-    fitEntries(list);
     // Filling a list selects its first entry; the lists start with nothing chosen.
     list->setCurrentIndex(-1);
     return list;
@@ -151,14 +182,38 @@ QStringList textsOf(const Entries& entries, Text text) {
     return texts;
 }
 
-QStringList speedEntries() {
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(calc::kSpeedEntryCount));
-    for (std::size_t k = 0; k < calc::kSpeedEntryCount; ++k) {
-        texts.append(qt(calc::speedEntryText(k)));
+// The 999 record speeds "1/1" to "1/999", made when they are asked for rather than held as
+// 999 items from the start, which would cost the window a noticeable part of its start-up
+// time and memory. An entry's text can still be rewritten, as in any list.
+class SpeedEntries final : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(calc::kSpeedEntryCount);
     }
-    return texts;
-}
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+            return {};
+        }
+        const auto rewritten = m_rewritten.constFind(index.row());
+        return rewritten != m_rewritten.cend() ? *rewritten
+                                               : qt(calc::speedEntryText(static_cast<std::size_t>(index.row())));
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
+            return false;
+        }
+        m_rewritten.insert(index.row(), value.toString());
+        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        return true;
+    }
+
+private:
+    QHash<int, QString> m_rewritten;
+};
 
 constexpr auto asIs = [](std::string_view text) { return text; };
 
@@ -248,7 +303,9 @@ void Form1::buildControls() {
     auto* combo2 = dropDownList(frame1, "Combo2", {2400, 840, 1575, 300}, textsOf(calc::kQualityEntries, asIs));
     auto* combo3 = dropDownList(frame1, "Combo3", {2400, 1320, 1575, 300},
                                 textsOf(firstResolutions, [](const calc::ResolutionEntry& e) { return e.text; }));
-    auto* combo4 = dropDownList(frame1, "Combo4", {2400, 1800, 1575, 300}, speedEntries());
+    auto* combo4 = dropDownList(frame1, "Combo4", {2400, 1800, 1575, 300}, {});
+    combo4->setModel(new SpeedEntries(combo4));
+    combo4->setCurrentIndex(-1);
     auto* countButton = place<QPushButton>(frame1, "Count_BTN", {2160, 2760, 1335, 375});
     auto* combo6 = dropDownList(frame1, "Combo6", {2400, 2280, 1575, 300},
                                 textsOf(calc::kHddSizes, [](const calc::HddEntry& e) { return e.text; }));
@@ -336,10 +393,10 @@ void Form1::setCaption(Control c, std::string_view caption) {
     QWidget* widget = control(c);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(qt(caption));
-        fitCaption(button, QFont()); // the window's default font
+        fitCaption(button, button->text(), QFont()); // the window's default font
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(qt(caption));
-        fitCaption(label, labelFont());
+        fitCaption(label, label->text(), labelFont());
     }
 }
 
