@@ -28,7 +28,7 @@ echo "ok   no POSIX-only headers in ${core_sources[*]}"
 
 build_dir=build-mingw
 cmake -S . -B "$build_dir" -G Ninja \
-    --toolchain cmake/mingw-w64-x86_64.cmake \
+    --no-warn-unused-cli --toolchain cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_PROJECT_TOP_LEVEL_INCLUDES=cmake/KolvexGTestFromSource.cmake \
     -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
     -DCMAKE_EXE_LINKER_FLAGS=-static \
