@@ -36,7 +36,8 @@ QList<CaptionFit> captionFits(const QWidget& window) {
             needed = textWidth + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &opt, button) +
                      2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, button);
         }
-        fits.append({QLatin1String(name), caption, needed, widget->width()});
+        const int stretch = widget->font().stretch();
+        fits.append({QLatin1String(name), caption, needed, widget->width(), stretch > 0 ? stretch : 100});
     }
     return fits;
 }

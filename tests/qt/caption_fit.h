@@ -14,6 +14,7 @@ struct CaptionFit {
     QString caption;
     int needed;
     int available;
+    int stretch; // percent of the font's plain width it is drawn in
 };
 
 // The ten controls whose captions follow the language.

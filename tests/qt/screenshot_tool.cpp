@@ -48,9 +48,9 @@ int main(int argc, char* argv[]) {
         for (const kolvex_test::CaptionFit& fit : kolvex_test::captionFits(window)) {
             const bool fits = fit.needed <= fit.available;
             tooNarrow += fits ? 0 : 1;
-            std::printf("%-8s %-10s %3d of %3d px %s \"%s\"\n", kLanguages[static_cast<std::size_t>(language)],
-                        qUtf8Printable(fit.control), fit.needed, fit.available, fits ? "fits     " : "TOO WIDE ",
-                        qUtf8Printable(fit.caption));
+            std::printf("%-8s %-10s %3d of %3d px at %3d%% width %s \"%s\"\n",
+                        kLanguages[static_cast<std::size_t>(language)], qUtf8Printable(fit.control), fit.needed,
+                        fit.available, fit.stretch, fits ? "fits     " : "TOO WIDE ", qUtf8Printable(fit.caption));
         }
         if (!everyLanguage.isEmpty()) {
             save(window, QDir(everyLanguage).filePath(QStringLiteral("window-%1.png").arg(language)));
