@@ -1,0 +1,137 @@
+#include "tests/qt/modal_guard.h"
+#include "tests/qt/qt_printers.h"
+#include "tests/qt/window_driver.h"
+#include "ui/qt/form1.h"
+#include "ui/qt/start.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The window under the regional settings the test runs with (LC_ALL and LANG; CMake runs it under
+// several, among them C and one that is not installed). KOLVEX_EXPECT_DECIMAL_POINT says which
+// decimal separator those settings have.
+namespace kolvex_test {
+namespace {
+
+const QString kSeparator = QStringLiteral("=======================================");
+
+// Code points written out, so that the expectation does not pass through any narrow encoding.
+QString fromCodePoints(std::u32string_view text) {
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString captionOf(const QWidget* w) {
+    if (auto* label = qobject_cast<const QLabel*>(w)) {
+        return label->text();
+    }
+    return static_cast<const QAbstractButton*>(w)->text();
+}
+
+// True when every character of the caption is drawn with a real glyph in the control's font or
+// one that Qt falls back to, never with the empty box of a missing one.
+bool drawsEveryCharacter(const QWidget* w, const QString& text) {
+    QTextLayout layout(text, w->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        for (const quint32 glyph : run.glyphIndexes()) {
+            if (glyph == 0) {
+                return false;
+            }
+        }
+    }
+    return !layout.glyphRuns().isEmpty();
+}
+
+class RegionalSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::start(m_window);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+    }
+    QString resultText() const { return control<QPlainTextEdit>(m_window, QStringLiteral("Text1"))->toPlainText(); }
+
+    const QString m_point = qEnvironmentVariable("KOLVEX_EXPECT_DECIMAL_POINT", QStringLiteral("."));
+    ui::Form1 m_window;
+    ModalGuard m_guard;
+};
+
+TEST_F(RegionalSettingsTest, TheSettingsAreInForce) {
+    EXPECT_EQ(QLocale::system().decimalPoint(), m_point) << qPrintable(QLocale::system().name());
+}
+
+// Whatever the regional settings, the window opens in English and the report's numbers take the
+// settings' decimal separator.
+TEST_F(RegionalSettingsTest, TheWindowStaysEnglishAndTheReportTakesTheSeparator) {
+    const QStringList english = {"Recoding capacity", "Recording time",  "Video system", "Quality", "Resolution",
+                                 "Record speed",      "Record duration", "HDD size",     "Clear",   "Calculate"};
+    const QStringList names = {"Option1_0", "Option1_1", "Label1_0", "Label1_1",  "Label1_2",
+                               "Label1_3",  "Label1_4",  "Label1_5", "Clear_BTN", "Count_BTN"};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(captionOf(control(m_window, names.at(i))), english.at(i));
+    }
+    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Kolvex DVR Record time calculator Ver 0.38"));
+
+    runTypicalUse(m_window);
+    EXPECT_EQ(resultText(),
+              QStringList({kSeparator, "Video system : NTSC", "Record quality : HIGH= 20 K",
+                           "Record resolution : 60IPS@720*240", "Record speed : 1/10X = 6 fileds",
+                           "Record duration : 1 Day", "Record size : 9" + m_point + "8877 GB", kSeparator})
+                      .join(QLatin1Char('\n')) +
+                  QLatin1Char('\n'));
+
+    // Time mode: two results with decimals, and a speed line with them.
+    clickOption(m_window, QStringLiteral("Option1_1"));
+    ASSERT_TRUE(chooseEntry(m_window, QStringLiteral("Combo4"), QStringLiteral("1/3")));
+    ASSERT_TRUE(chooseEntry(m_window, QStringLiteral("Combo6"), QStringLiteral("120G")));
+    clickButton(m_window, QStringLiteral("Count_BTN"));
+    EXPECT_TRUE(resultText().contains("Record speed : 1/3X = 19" + m_point + "998 fileds\n"))
+        << qPrintable(resultText());
+    EXPECT_TRUE(resultText().contains("Record time : 87" + m_point + "3901Hour\n")) << qPrintable(resultText());
+    EXPECT_TRUE(resultText().contains("Record time : 3" + m_point + "6413Day\n")) << qPrintable(resultText());
+}
+
+// The Chinese texts reach the widgets, the report and the message box as the right characters,
+// and the fonts have glyphs for them, whatever encoding the settings name.
+TEST_F(RegionalSettingsTest, ChineseTextsKeepTheirCharacters) {
+    const struct {
+        const char* control;
+        std::u32string_view caption;
+    } captions[] = {
+        {"Option1_0", U"計算錄影容量"}, {"Option1_1", U"計算錄影天數"}, {"Label1_0", U"影像系統"},
+        {"Label1_1", U"錄影畫質"},      {"Label1_2", U"解析度"},        {"Label1_3", U"錄影速度"},
+        {"Label1_4", U"錄影時間"},      {"Label1_5", U"硬碟容量"},      {"Clear_BTN", U"清除"},
+        {"Count_BTN", U"計算"},
+    };
+    chooseLanguage(m_window, 1);
+    for (const auto& c : captions) {
+        SCOPED_TRACE(c.control);
+        const QWidget* w = control(m_window, QLatin1String(c.control));
+        EXPECT_EQ(captionOf(w), fromCodePoints(c.caption));
+        EXPECT_TRUE(drawsEveryCharacter(w, captionOf(w))) << "a character has no glyph";
+    }
+
+    m_guard.expectMessage();
+    clickButton(m_window, QStringLiteral("Count_BTN"));
+    const std::optional<SeenMessage> seen = m_guard.takeSeen();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, fromCodePoints(U"請設定每一個項目 !!"));
+
+    runTypicalUse(m_window);
+    EXPECT_TRUE(resultText().contains(fromCodePoints(U"錄影容量 : 9") + m_point + "8877 GB\n"))
+        << qPrintable(resultText());
+}
+
+} // namespace
+} // namespace kolvex_test
