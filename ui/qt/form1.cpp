@@ -12,14 +12,12 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -226,19 +224,6 @@ constexpr std::array<Control, lang::kInitialCaptions.size()> kCaptioned = {
     Control::Label1_3,  Control::Label1_4,  Control::Label1_5, Control::Clear_BTN, Control::Count_BTN,
 };
 
-// The 16 and 32 pixel images, read as the PNGs they are. Left to guess the format, Qt would load
-// every image plugin it has (SVG, JPEG, GIF, ICO) just to ask them, a good part of the window's
-// start-up time and memory.
-QIcon programIcon() {
-    QIcon icon;
-    for (const int size : {16, 32}) {
-        QImageReader reader(QStringLiteral(":/icons/kolvex-calculator-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
-    return icon;
-}
-
 // The Language menu items never change caption.
 constexpr std::array<const char*, 5> kLanguageItems = {"English", "Chinese", "German", "French", "Dutch"};
 
@@ -250,7 +235,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     // Minimise and close, but no maximise: the window has one size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(programIcon());
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/kolvex-calculator-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/kolvex-calculator-32.png"), QSize(32, 32));
+    setWindowIcon(icon);
 
     buildMenu();
     buildControls();
