@@ -1,4 +1,3 @@
-#include "tests/qt/caption_fit.h"
 #include "tests/qt/modal_guard.h"
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
@@ -359,17 +358,6 @@ TEST_F(WindowTest, TheLanguageMenuRecaptionsTheTenControlsOnly) {
         EXPECT_TRUE(find(QStringLiteral("Combo1"))->isEnabled());
         EXPECT_TRUE(find(QStringLiteral("Combo6"))->isVisible());
         EXPECT_FALSE(find(QStringLiteral("Combo5"))->isVisible());
-    }
-}
-
-// A caption that is too wide for its control is drawn narrower rather than cut off.
-TEST_F(WindowTest, EveryCaptionFitsInEveryLanguage) {
-    for (int language = 0; language < 5; ++language) {
-        chooseLanguage(m_window, language);
-        for (const CaptionFit& fit : captionFits(m_window)) {
-            EXPECT_LE(fit.needed, fit.available)
-                << language << " " << qPrintable(fit.control) << " \"" << qPrintable(fit.caption) << "\"";
-        }
     }
 }
 
