@@ -6,11 +6,15 @@ cd "$(dirname "$0")/.."
 
 "./scripts/install-deps.sh" "${KOLVEX_DEPS_FLAGS:---packaging}"
 
+# Every option is given, so that a build directory left from another configuration cannot
+# quietly leave the window or its tests out.
 build_dir=build
-options=(-DKOLVEX_WERROR=ON)
+options=(-DKOLVEX_WERROR=ON -DKOLVEX_BUILD_UI=ON -DKOLVEX_BUILD_TESTS=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     build_dir=build-asan
     options+=(-DKOLVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVEX_BUILD_BENCH=OFF)
+else
+    options+=(-DKOLVEX_SANITIZE=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVEX_BUILD_BENCH=ON)
 fi
 
 cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null

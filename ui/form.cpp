@@ -141,6 +141,16 @@ void Form::applyCaptions() {
     for (const auto& [control, item] : kCaptionedControls) {
         m_view.setCaption(control, m_settings.LanguageTable.text(language, item));
     }
+    nameResultBox();
+}
+
+std::string resultBoxName(std::size_t language) {
+    const lang::LanguageRow& texts = lang::kLanguageTexts[language];
+    return std::string(texts[lang::ReportSize]) + " / " + std::string(texts[lang::ReportTime]);
+}
+
+void Form::nameResultBox() {
+    m_view.setResultName(resultBoxName(lang::languageRow(m_settings.LanguageIndex)));
 }
 
 } // namespace ui

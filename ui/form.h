@@ -3,7 +3,9 @@
 #include "calc/record_settings.h"
 #include "ui/view.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The calculator window's behaviour, free of any toolkit.
@@ -17,6 +19,10 @@
 namespace ui {
 
 inline constexpr std::string_view kMessageTitle = "Kolvex_calculator";
+
+// What a screen reader calls the result box in a language. No text names the box itself, so it
+// is named after the two results it reports, which every language has.
+std::string resultBoxName(std::size_t language);
 
 class Form {
 public:
@@ -41,6 +47,7 @@ private:
     // Sets the three entries of Combo3 to those of the current model and video system.
     void writeResolutionEntries();
     void applyCaptions();
+    void nameResultBox();
 
     View& m_view;
     calc::RecordSettings m_settings;

@@ -50,6 +50,9 @@ public:
 
     virtual void setResultText(std::string_view text) = 0;
 
+    // The name a screen reader announces for the result box; it has no caption of its own.
+    virtual void setResultName(std::string_view name) = 0;
+
     // Modal: returns when the user has closed it. OK button only, no icon.
     virtual void showMessage(std::string_view title, std::string_view text) = 0;
 

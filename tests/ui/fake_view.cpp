@@ -36,6 +36,7 @@ FakeView::FakeView() {
     for (std::size_t i = 0; i < kCaptioned.size(); ++i) {
         m_controls[index(kCaptioned[i])].caption = lang::kInitialCaptions[i];
     }
+    m_resultName = resultBoxName(lang::English);
     m_controls[index(Control::Count_BTN)].enabled = true;
     m_controls[index(Control::Label1_5)].visible = false;
     m_controls[index(Control::Combo6)].visible = false;
@@ -92,6 +93,11 @@ void FakeView::setEntryText(Control list, int entry, std::string_view text) {
 void FakeView::setResultText(std::string_view text) {
     m_log.push_back("result=" + std::string(text));
     m_result = text;
+}
+
+void FakeView::setResultName(std::string_view name) {
+    m_log.push_back("name Text1=" + std::string(name));
+    m_resultName = name;
 }
 
 void FakeView::showMessage(std::string_view title, std::string_view text) {

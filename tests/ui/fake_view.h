@@ -35,6 +35,7 @@ public:
     std::string selectedText(Control list) const override;
     void setEntryText(Control list, int entry, std::string_view text) override;
     void setResultText(std::string_view text) override;
+    void setResultName(std::string_view name) override;
     void showMessage(std::string_view title, std::string_view text) override;
     std::string decimalSeparator() const override;
 
@@ -48,6 +49,7 @@ public:
     const std::vector<std::string>& entries(Control list) const { return m_entries[slot(list)]; }
     int selection(Control list) const { return m_selected[slot(list)]; }
     const std::string& resultText() const { return m_result; }
+    const std::string& resultName() const { return m_resultName; }
     const std::vector<Message>& messages() const { return m_messages; }
 
     const std::vector<std::string>& log() const { return m_log; }
@@ -66,6 +68,7 @@ private:
     std::array<std::vector<std::string>, 6> m_entries;
     std::array<int, 6> m_selected{-1, -1, -1, -1, -1, -1};
     std::string m_result;
+    std::string m_resultName;
     std::vector<Message> m_messages;
     std::string m_separator = ".";
     mutable std::vector<std::string> m_log;

@@ -220,7 +220,7 @@ TEST(FormTest, EachHandlerMakesItsCallsInOrder) {
          {"caption Option1(0)=Opnamecapaciteit", "caption Option1(1)=Opnametijd", "caption Label1(0)=Videosysteem",
           "caption Label1(1)=Kwaliteit ", "caption Label1(2)=Resolutie", "caption Label1(3)=Opnamesnelheid",
           "caption Label1(4)=Opnameduur", "caption Label1(5)=Formaat harde schijf", "caption Clear_BTN=Wissen",
-          "caption Count_BTN=Calculeren"}},
+          "caption Count_BTN=Calculeren", "name Text1=Opnamegrootte / Opnametijd"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -332,6 +332,7 @@ TEST(FormTest, LanguageSwitchMidSessionChangesOnlyCaptionsAndLaterTexts) {
         captions.push_back("caption " + std::string(controlName(captioned[item])) + "=" +
                            std::string(lang::kLanguageTexts[lang::German][item]));
     }
+    captions.push_back("name Text1=Aufzeichnungsgrose / Aufzeichnungsdauer");
     EXPECT_EQ(w.view.takeLog(), captions);
     EXPECT_EQ(w.view.caption(C::Option1_0), "Aufzeichnugskapazitat");
     EXPECT_EQ(w.view.caption(C::Label1_1), "Qualitat ");
@@ -352,6 +353,7 @@ TEST(FormTest, LanguageSwitchMidSessionChangesOnlyCaptionsAndLaterTexts) {
 
     w.language(lang::English);
     EXPECT_EQ(w.view.caption(C::Option1_0), "Recoding capacity");
+    EXPECT_EQ(w.view.resultName(), FakeWindow().view.resultName()) << "English names the box as at start";
 }
 
 TEST(FormTest, CalculateRightAfterStartShowsOnlyTheMessage) {

@@ -308,6 +308,9 @@ void Form1::buildControls() {
     combo4->setModel(new SpeedEntries(combo4));
     combo4->setCurrentIndex(-1);
     auto* countButton = place<QPushButton>(frame1, "Count_BTN", {2160, 2760, 1335, 375});
+    // Enter presses a focused button as Space does, as on any Windows dialog.
+    clearButton->setAutoDefault(true);
+    countButton->setAutoDefault(true);
     auto* combo6 = dropDownList(frame1, "Combo6", {2400, 2280, 1575, 300},
                                 textsOf(calc::kHddSizes, [](const calc::HddEntry& e) { return e.text; }));
     auto* label1_5 = rowCaption(frame1, "Label1_5", {120, 2280, 2175, 375}, combo6);
@@ -322,6 +325,7 @@ void Form1::buildControls() {
     for (std::size_t i = 0; i < kCaptioned.size(); ++i) {
         setCaption(kCaptioned[i], lang::kInitialCaptions[i]);
     }
+    setResultName(resultBoxName(lang::English));
 
     // One group per frame; an option's id is its index in its control array.
     auto* models = new QButtonGroup(this);
@@ -399,9 +403,10 @@ void Form1::setCaption(Control c, std::string_view caption) {
         label->setText(qt(caption));
         fitCaption(label, label->text(), labelFont());
     }
-    // A screen reader names the result box after the results it reports, in the captions' language.
-    const lang::LanguageRow& texts = lang::kLanguageTexts[lang::languageRow(m_form.settings().LanguageIndex)];
-    m_text1->setAccessibleName(qt(texts[lang::ReportSize]) + QStringLiteral(" / ") + qt(texts[lang::ReportTime]));
+}
+
+void Form1::setResultName(std::string_view name) {
+    m_text1->setAccessibleName(qt(name));
 }
 
 int Form1::selectedIndex(Control c) const {

@@ -37,6 +37,7 @@ public:
     std::string selectedText(Control list) const override;
     void setEntryText(Control list, int entry, std::string_view text) override;
     void setResultText(std::string_view text) override;
+    void setResultName(std::string_view name) override;
     void showMessage(std::string_view title, std::string_view text) override;
     std::string decimalSeparator() const override;
 
