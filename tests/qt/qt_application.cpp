@@ -7,7 +7,7 @@
 
 namespace {
 
-// The window tests need Qt's application object before the first widget, and for the whole run.
+// Qt needs its application object before the first widget, and for the whole run.
 class QtApplication : public ::testing::Environment {
 public:
     void SetUp() override { m_app = std::make_unique<QApplication>(m_argc, m_argv.data()); }
@@ -15,7 +15,7 @@ public:
 
 private:
     int m_argc = 1;
-    char m_name[16] = "qt_window_tests";
+    char m_name[16] = "kolvex_qt_tests";
     std::array<char*, 2> m_argv{m_name, nullptr};
     std::unique_ptr<QApplication> m_app;
 };
