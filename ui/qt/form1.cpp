@@ -152,8 +152,42 @@ public:
     }
 };
 
-QLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* list) {
-    auto* label = place<QLabel>(frame, name, at);
+// A row caption, drawn in the label font and narrowed to fit if need be (see fitCaption). The
+// captions the window opens with are fitted just before the label is first drawn: measuring
+// loads the label font, which drawing loads anyway, and the window is built and shown without
+// it. A caption set later is fitted at once.
+class CaptionLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    enum class Fit { Now, WhenDrawn };
+
+    void setCaption(const QString& caption, Fit fit) {
+        setText(caption);
+        m_fitPending = fit == Fit::WhenDrawn;
+        if (m_fitPending) {
+            setFont(labelFont()); // the font is the label's from the start, only its fit waits
+        } else {
+            fitCaption(this, caption, labelFont());
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (m_fitPending) {
+            m_fitPending = false;
+            // A narrower cut set here is the one this paint draws with.
+            fitCaption(this, text(), labelFont());
+        }
+        QLabel::paintEvent(event);
+    }
+
+private:
+    bool m_fitPending = false;
+};
+
+CaptionLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* list) {
+    auto* label = place<CaptionLabel>(frame, name, at);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Its font comes with its caption, see setCaption.
@@ -323,7 +357,11 @@ void Form1::buildControls() {
     m_controls = {option1_0, option1_1, label1_0, label1_1, label1_2, label1_3, label1_4,    label1_5,
                   combo1,    combo2,    combo3,   combo4,   combo5,   combo6,   clearButton, countButton};
     for (std::size_t i = 0; i < kCaptioned.size(); ++i) {
-        setCaption(kCaptioned[i], lang::kInitialCaptions[i]);
+        if (auto* label = dynamic_cast<CaptionLabel*>(control(kCaptioned[i]))) {
+            label->setCaption(qt(lang::kInitialCaptions[i]), CaptionLabel::Fit::WhenDrawn);
+        } else {
+            setCaption(kCaptioned[i], lang::kInitialCaptions[i]);
+        }
     }
     setResultName(resultBoxName(lang::English));
 
@@ -399,9 +437,8 @@ void Form1::setCaption(Control c, std::string_view caption) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(qt(caption));
         fitCaption(button, button->text(), QFont()); // the window's default font
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(qt(caption));
-        fitCaption(label, label->text(), labelFont());
+    } else if (auto* label = dynamic_cast<CaptionLabel*>(widget)) {
+        label->setCaption(qt(caption), CaptionLabel::Fit::Now);
     }
 }
 
