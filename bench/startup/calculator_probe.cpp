@@ -6,10 +6,10 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    const kolvex_bench::Probe probe;
+    kolvex_bench::Probe probe;
     QApplication app(argc, argv);
     ui::Form1 window;
     ui::start(window);
-    probe.reportWhenIdle();
+    probe.reportWhenIdle(window);
     return QApplication::exec();
 }

@@ -50,4 +50,5 @@ echo "platform ${QT_QPA_PLATFORM:-default}, $runs runs each, medians"
 printf "%-26s %13s %13s %9s\n" "" calculator minimal ratio
 report "process start to idle" startup_us 1000 ms
 report "main entered to idle" main_us 1000 ms
+report "process start to first frame" frame_us 1000 ms
 report "peak memory (max RSS)" maxrss_kb 1024 MiB

@@ -6,11 +6,11 @@
 #include <QMainWindow>
 
 int main(int argc, char* argv[]) {
-    const kolvex_bench::Probe probe;
+    kolvex_bench::Probe probe;
     QApplication app(argc, argv);
     QMainWindow window;
     window.setCentralWidget(new QLabel(QStringLiteral("Hello"), &window));
     window.show();
-    probe.reportWhenIdle();
+    probe.reportWhenIdle(window);
     return QApplication::exec();
 }
