@@ -84,9 +84,16 @@ bool isComplete(const RecordSettings& s) {
 }
 
 CalculationOutcome calculate(RecordSettings& s, const ListTexts& lists, std::string_view decimalSeparator) {
+    const auto missingItem = [&s] {
+        return CalculationOutcome{false,
+                                  s.LanguageTable.text(lang::languageRow(s.LanguageIndex), lang::MissingItemMessage)};
+    };
+    if (!isComplete(s)) {
+        return missingItem();
+    }
     const FixedPoint perHour = hourlyAmount(s);
-    if (!isComplete(s) || perHour.raw() == 0) {
-        return {false, s.LanguageTable.text(lang::languageRow(s.LanguageIndex), lang::MissingItemMessage)};
+    if (perHour.raw() == 0) {
+        return missingItem();
     }
 
     const double p = perHour.toDouble();

@@ -36,7 +36,8 @@ void appendFixedPoint(std::string& out, FixedPoint value, std::string_view separ
 }
 
 void appendReal(std::string& out, double value, std::string_view separator) {
-    // 15 significant digits in fixed notation covers everything up to 1e15 without an exponent.
+    // %.15g: 15 significant digits, without an exponent for everything from 1e-4 to below 1e15,
+    // which holds every value a speed line can show (0.05 to 480).
     std::array<char, 64> text{};
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 15);
     const std::string_view written(text.data(), static_cast<std::size_t>(result.ptr - text.data()));

@@ -28,6 +28,7 @@ enum class Control : std::uint8_t {
 };
 
 inline constexpr int kControlCount = 16;
+static_assert(static_cast<int>(Control::Count_BTN) + 1 == kControlCount, "one slot per control");
 
 // The layout name of a control, as tests and logs print it: "Option1(0)", "Combo3", "Count_BTN".
 std::string_view controlName(Control c);

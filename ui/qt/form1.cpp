@@ -196,8 +196,8 @@ CaptionLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* 
     return label;
 }
 
-// Select-only.
-// The list's font is fitted to its entries once it is enabled; until then it shows none.
+// Select-only. Only the resolution entries can be wider than their field; they are fitted when the
+// form writes them, which it always does before that list is first enabled.
 QComboBox* dropDownList(QWidget* frame, const char* name, Twips at, const QStringList& entries) {
     auto* list = place<DropDownList>(frame, name, at);
     list->setMaxVisibleItems(14);
