@@ -53,8 +53,9 @@ void reportAllocations(benchmark::State& state, long before) {
         benchmark::Counter(static_cast<double>(g_allocations.load() - before), benchmark::Counter::kAvgIterations);
 }
 
-void BM_CapacityReport(benchmark::State& state) {
-    calc::RecordSettings s = typicalRecord(0);
+// One report with the typical settings: argument 0 in capacity mode, 1 in time mode.
+void BM_Report(benchmark::State& state) {
+    calc::RecordSettings s = typicalRecord(static_cast<std::int16_t>(state.range(0)));
     const long before = g_allocations.load();
     for (auto _ : state) {
         auto outcome = calc::calculate(s, kTexts, ".");
@@ -62,18 +63,7 @@ void BM_CapacityReport(benchmark::State& state) {
     }
     reportAllocations(state, before);
 }
-BENCHMARK(BM_CapacityReport);
-
-void BM_TimeReport(benchmark::State& state) {
-    calc::RecordSettings s = typicalRecord(1);
-    const long before = g_allocations.load();
-    for (auto _ : state) {
-        auto outcome = calc::calculate(s, kTexts, ".");
-        benchmark::DoNotOptimize(outcome);
-    }
-    reportAllocations(state, before);
-}
-BENCHMARK(BM_TimeReport);
+BENCHMARK(BM_Report)->ArgName("time_mode")->Arg(0)->Arg(1);
 
 // Every combination of list entries: 89 910 settings, each with 14 durations and 9 disk sizes.
 void BM_Sweep(benchmark::State& state) {
