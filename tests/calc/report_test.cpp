@@ -183,6 +183,36 @@ TEST(Report, StoresTheResultsOfItsModeOnly) {
     EXPECT_EQ(s.RecordSizeGB.raw(), 5575004); // the capacity result keeps its value
 }
 
+TEST(Report, WorksTheDaysOutFromTheRoundedHours) {
+    // Days from the unrounded hours would end "19.8679" and "8.6645": one digit off.
+    struct DaysCase {
+        std::string_view name;
+        Choices choices;
+        calc::ListTexts texts;
+        std::string_view hoursLine, daysLine;
+    };
+    const DaysCase cases[] = {
+        {"1/11 on 250G",
+         {1, 0, 0, 0, 10, -1, 4, 1},
+         {"NTSC", "HYPER", "60IPS@720*240", "1/11", "", "250G"},
+         "Record time : 476.8308Hour",
+         "Record time : 19.868Day"},
+        {"1/15 on 80G",
+         {1, 0, 0, 0, 14, -1, 0, 1},
+         {"NTSC", "HYPER", "60IPS@720*240", "1/15", "", "80G"},
+         "Record time : 207.9468Hour",
+         "Record time : 8.6644Day"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordSettings s = recordFor(c.choices);
+        const auto outcome = calc::calculate(s, c.texts, ".");
+        ASSERT_TRUE(outcome.reported);
+        EXPECT_NE(outcome.text.find(std::string(c.hoursLine) + "\r\n"), std::string::npos) << outcome.text;
+        EXPECT_NE(outcome.text.find(std::string(c.daysLine) + "\r\n"), std::string::npos) << outcome.text;
+    }
+}
+
 TEST(Report, HourlyAmountIsExact) {
     EXPECT_EQ(calc::hourlyAmount(recordFor(kTypicalCapacity)).raw(), 432000 * calc::FixedPoint::kScale);
     EXPECT_EQ(calc::hourlyAmount(recordFor(kSuperPalCapacity)).raw(), 3479652 * calc::FixedPoint::kScale);

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -54,6 +53,26 @@ std::int64_t readFixed(std::string_view text) {
         fraction *= 10;
     }
     return whole * FixedPoint::kScale + fraction;
+}
+
+// Whether value is numerator / denominator rounded to the nearest integer, worked out in integers
+// rather than in doubles. At an exact decimal half either neighbour passes here: the report's
+// doubles do not hold such a half exactly, so the double rule below decides it.
+bool isRounded(std::int64_t value, std::int64_t numerator, std::int64_t denominator) {
+    const std::int64_t quotient = numerator / denominator;
+    const std::int64_t twiceRemainder = 2 * (numerator % denominator);
+    if (twiceRemainder < denominator) {
+        return value == quotient;
+    }
+    if (twiceRemainder > denominator) {
+        return value == quotient + 1;
+    }
+    return value == quotient || value == quotient + 1;
+}
+
+// A value with four decimals, read as a double the way the report's rules read it.
+double asDouble(std::int64_t raw) {
+    return static_cast<double>(raw) / static_cast<double>(FixedPoint::kScale);
 }
 
 // The number between a line's " : " and its unit.
@@ -131,10 +150,13 @@ TEST(Sweep, EveryCombinationOfListEntries) {
                             ++sweep.reports;
                             const auto lines = splitLines(outcome.text);
                             const std::int64_t size = s.RecordSizeGB.raw();
-                            // Exact: size x 2^20 lies within half a unit of P x hours (both x 10 000).
-                            const std::int64_t exact = perHourRaw * s.RecordHours;
+                            // Exact: the size is P x hours / 2^20 (both x 10 000), rounded once, and at an
+                            // exact half as the doubles of P / 1024 x hours / 1024 round it.
+                            const std::int64_t doubleSize =
+                                FixedPoint::fromDouble(asDouble(perHourRaw) / 1024.0 * s.RecordHours / 1024.0).raw();
                             if (!outcome.reported || lines.size() != 8 || !outcome.text.ends_with("\r\n") ||
-                                size <= 0 || size > kMaxSizeRaw || std::llabs(size * 1048576 - exact) > 524288 ||
+                                size <= 0 || size > kMaxSizeRaw || size != doubleSize ||
+                                !isRounded(size, perHourRaw * s.RecordHours, 1048576) ||
                                 readFixed(numberOf(lines[6], " GB")) != size) {
                                 sweep.fail(where + " duration " + std::to_string(d) + ":\n" + outcome.text);
                                 continue;
@@ -153,16 +175,25 @@ TEST(Sweep, EveryCombinationOfListEntries) {
                             const auto lines = splitLines(outcome.text);
                             const std::int64_t hours = s.RecordTimeHours.raw();
                             const std::int64_t days = s.RecordTimeDays.raw();
-                            const double exactHours = static_cast<double>(s.HddSizeGB) * 1048576.0 *
-                                                      static_cast<double>(FixedPoint::kScale) /
-                                                      (static_cast<double>(perHourRaw) / 1e4);
-                            const double exactDays = static_cast<double>(hours) / 24.0;
-                            if (!outcome.reported || lines.size() != 9 || !outcome.text.ends_with("\r\n") ||
-                                hours <= 0 || hours > kMaxHoursRaw ||
-                                std::fabs(static_cast<double>(hours) - exactHours) > 0.5001 ||
-                                std::fabs(static_cast<double>(days) - exactDays) > 0.5001 ||
-                                readFixed(numberOf(lines[6], "Hour")) != hours ||
-                                readFixed(numberOf(lines[7], "Day")) != days) {
+                            if (!outcome.reported || lines.size() != 9 || !outcome.text.ends_with("\r\n")) {
+                                sweep.fail(where + " disk " + std::to_string(h) + ":\n" + outcome.text);
+                                continue;
+                            }
+                            // Exact: the hours are disk x 2^20 / P (x 10 000), rounded once; the days are
+                            // the printed hours as a double / 24, rounded again, not the exact quotient / 24.
+                            // Each must also be what the doubles give, which settle exact decimal halves.
+                            const std::int64_t printedHours = readFixed(numberOf(lines[6], "Hour"));
+                            const std::int64_t printedDays = readFixed(numberOf(lines[7], "Day"));
+                            const std::int64_t doubleHours =
+                                FixedPoint::fromDouble(s.HddSizeGB / (asDouble(perHourRaw) / 1024.0 / 1024.0)).raw();
+                            const std::int64_t doubleDays = FixedPoint::fromDouble(asDouble(printedHours) / 24.0).raw();
+                            if (hours <= 0 || hours > kMaxHoursRaw || printedHours != hours || printedDays != days ||
+                                hours != doubleHours || days != doubleDays ||
+                                !isRounded(hours,
+                                           std::int64_t{s.HddSizeGB} * 1048576 * FixedPoint::kScale *
+                                               FixedPoint::kScale,
+                                           perHourRaw) ||
+                                !isRounded(days, printedHours, 24)) {
                                 sweep.fail(where + " disk " + std::to_string(h) + ":\n" + outcome.text);
                                 continue;
                             }
