@@ -1,0 +1,43 @@
+#include "ui/qt/message_box.h"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+// Title bars draw their title in a bold sans serif of up to about 11 points, and keep room for
+// the window icon and three buttons beside it.
+constexpr double kTitleFontPoints = 11.0;
+constexpr int kTitleBarButtons = 140; // pixels: icon, minimise, maximise and close, and margins
+
+} // namespace
+
+MessageBox::MessageBox(const QString& title, const QString& text, QWidget* parent)
+    : QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent) {
+    setTextFormat(Qt::PlainText);
+    // Some platforms put a stock icon on OK; the message has a plain OK button.
+    button(QMessageBox::Ok)->setIcon(QIcon());
+    if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setAlignment(Qt::AlignCenter);
+    }
+}
+
+int MessageBox::titleBarWidth() const {
+    QFont titleFont;
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(kTitleFontPoints);
+    return QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtons;
+}
+
+void MessageBox::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event); // sets the box's own fixed size
+    setFixedWidth(std::max(width(), titleBarWidth()));
+}
+
+} // namespace ui
