@@ -38,6 +38,16 @@ int MessageBox::titleBarWidth() const {
 void MessageBox::showEvent(QShowEvent* event) {
     QMessageBox::showEvent(event); // sets the box's own fixed size
     setFixedWidth(std::max(width(), titleBarWidth()));
+    // The layout keeps a column for the icon the box does not have, which would push the text
+    // right; an inner margin on the label's other side centres the text in the box.
+    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr || layout() == nullptr) {
+        return;
+    }
+    label->setContentsMargins(0, 0, 0, 0);
+    layout()->activate();
+    const int offCentre = label->x() + label->geometry().right() + 1 - width(); // twice the text's shift
+    label->setContentsMargins(std::max(-offCentre, 0), 0, std::max(offCentre, 0), 0);
 }
 
 } // namespace ui
