@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QRegion>
 #include <QStyle>
-#include <QStyleOptionFrame>
 
 namespace ui {
 namespace {
@@ -26,17 +25,17 @@ QRect FrameBox::titleRect() const {
 
 void FrameBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.rect = borderRect();
-    frame.lineWidth = 1;
-    frame.midLineWidth = 0;
-    frame.state |= QStyle::State_Sunken;
     const QRect titleArea = titleRect();
     if (!titleArea.isEmpty()) {
         painter.setClipRegion(QRegion(rect()) - titleArea.adjusted(-kTitleGap, 0, kTitleGap, 0));
     }
-    style()->drawPrimitive(QStyle::PE_FrameGroupBox, &frame, &painter, this);
+    // An etched line, a dark one with a light one beside it, drawn here rather than by the style:
+    // styles place a group box's border by their own title metrics, below the title.
+    const QRect border = borderRect();
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(border.adjusted(0, 0, -2, -2));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(border.adjusted(1, 1, -1, -1));
     if (!titleArea.isEmpty()) {
         painter.setClipping(false);
         style()->drawItemText(&painter, titleArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextHideMnemonic, palette(),
