@@ -35,19 +35,25 @@ int MessageBox::titleBarWidth() const {
     return QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtons;
 }
 
-void MessageBox::showEvent(QShowEvent* event) {
-    QMessageBox::showEvent(event); // sets the box's own fixed size
-    setFixedWidth(std::max(width(), titleBarWidth()));
+void MessageBox::resizeEvent(QResizeEvent* event) {
+    QMessageBox::resizeEvent(event);
+    // The box sets its own fixed size whenever it lays itself out; it is widened after each time.
+    if (width() < titleBarWidth()) {
+        setFixedWidth(titleBarWidth());
+        return; // the resize this causes centres the text
+    }
     // The layout keeps a column for the icon the box does not have, which would push the text
     // right; an inner margin on the label's other side centres the text in the box.
     auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     if (label == nullptr || layout() == nullptr) {
         return;
     }
-    label->setContentsMargins(0, 0, 0, 0);
-    layout()->activate();
+    const QMargins before = label->contentsMargins();
     const int offCentre = label->x() + label->geometry().right() + 1 - width(); // twice the text's shift
-    label->setContentsMargins(std::max(-offCentre, 0), 0, std::max(offCentre, 0), 0);
+    const QMargins after(std::max(-offCentre, 0), 0, std::max(offCentre, 0), 0);
+    if (after != before) {
+        label->setContentsMargins(after);
+    }
 }
 
 } // namespace ui

@@ -15,7 +15,7 @@ public:
     int titleBarWidth() const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 } // namespace ui
