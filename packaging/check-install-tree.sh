@@ -40,9 +40,10 @@ expected=(
     "share/icons/hicolor/48x48/apps/$app_id.png"
     "share/icons/hicolor/256x256/apps/$app_id.png"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
+    "share/doc/kolvex-calculator/fonts/RobotoCondensed-Apache-2.0.txt"
 )
 installed=$(cd "$usr" && find . -type f | sed 's|^\./||' | sort)
-check "exactly the program, its desktop entry, metadata and icons are installed" \
+check "exactly the program, its desktop entry, metadata, icons and font licence are installed" \
     test "$installed" = "$(printf '%s\n' "${expected[@]}" | sort)"
 if [ "$installed" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
     diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$installed") || true

@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config clang-format
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    xvfb xauth x11-utils fonts-arphic-uming fonts-dejavu-core
+    xvfb xauth x11-utils fonts-arphic-uming fonts-dejavu-core fonts-liberation2
     locales
 )
 if [ "${1:-}" = "--packaging" ]; then

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -215,8 +216,14 @@ TEST_F(WindowTest, WindowFrameMenuAndFonts) {
         EXPECT_EQ(font.weight(), QFont::Normal);
         EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut());
     }
-    EXPECT_TRUE(
-        QFont::substitutes(QStringLiteral("新細明體")).contains(QStringLiteral("AR PL UMing TW"), Qt::CaseInsensitive));
+    // The Ming font first; the Latin letters from a proportional serif before the free Ming fonts,
+    // whose Latin letters are thin and fixed-width.
+    const QStringList families = find(QStringLiteral("Label1_0"))->font().families();
+    ASSERT_FALSE(families.isEmpty());
+    EXPECT_EQ(families.first(), QStringLiteral("新細明體"));
+    EXPECT_LT(families.indexOf(QStringLiteral("PMingLiU")), families.indexOf(QStringLiteral("Liberation Serif")));
+    EXPECT_LT(families.indexOf(QStringLiteral("Liberation Serif")), families.indexOf(QStringLiteral("AR PL UMing TW")));
+    EXPECT_NE(QFontInfo(find(QStringLiteral("Label1_0"))->font()).family(), QStringLiteral("AR PL UMing TW"));
 
     auto* text1 = find<QPlainTextEdit>(QStringLiteral("Text1"));
     EXPECT_EQ(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);

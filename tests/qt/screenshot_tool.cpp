@@ -2,14 +2,19 @@
 // and prints, for every language, how wide each caption is against its control. Run under a real
 // X server so that the pictures show what a desktop shows:
 //   xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb build-qt/tests/qt/kolvex-screenshots docs
-// With a second folder it also saves the window in every language there, to look the captions over.
+// It also saves the five languages side by side in time mode with the widest values a report
+// shows (4CH, PAL, LOW, the longest resolution, 1/999, 750G: 312076.1905 hours). With a second
+// folder it also saves the window in every language there, to look the captions over.
 #include "tests/qt/caption_fit.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/start.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 #include <array>
@@ -23,6 +28,46 @@ constexpr std::array<const char*, 5> kLanguages = {"English", "Chinese", "German
 bool save(QWidget& window, const QString& path) {
     QTest::qWait(200); // lets the re-captioned controls repaint
     const bool saved = window.grab().save(path);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qUtf8Printable(path));
+    return saved;
+}
+
+// The window in time mode with the largest numbers and the longest list texts, in every language,
+// two windows a row.
+bool saveEveryLanguage(QWidget& window, const QString& path) {
+    using namespace kolvex_test;
+    clickOption(window, QStringLiteral("Option2_1"));
+    clickOption(window, QStringLiteral("Option1_1"));
+    chooseEntry(window, QStringLiteral("Combo1"), QStringLiteral("PAL"));
+    chooseEntry(window, QStringLiteral("Combo2"), QStringLiteral("LOW"));
+    auto* resolutions = control<QComboBox>(window, QStringLiteral("Combo3"));
+    QString longest;
+    for (int i = 0; i < resolutions->count(); ++i) {
+        longest = resolutions->itemText(i).size() > longest.size() ? resolutions->itemText(i) : longest;
+    }
+    chooseEntry(window, QStringLiteral("Combo3"), longest);
+    chooseEntry(window, QStringLiteral("Combo4"), QStringLiteral("1/999"));
+    chooseEntry(window, QStringLiteral("Combo6"), QStringLiteral("750G"));
+    QList<QImage> shots;
+    for (int language = 0; language < static_cast<int>(kLanguages.size()); ++language) {
+        chooseLanguage(window, language);
+        clickButton(window, QStringLiteral("Count_BTN"));
+        QTest::qWait(200);
+        shots.append(window.grab().toImage());
+    }
+    constexpr int kGap = 8;
+    const QSize one = shots.first().size();
+    QImage sheet(2 * one.width() + 3 * kGap, 3 * one.height() + 4 * kGap, QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(shots.first().devicePixelRatio());
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    for (int i = 0; i < static_cast<int>(shots.size()); ++i) {
+        const QSizeF size = QSizeF(one) / shots.first().devicePixelRatio();
+        painter.drawImage(QPointF(kGap + (i % 2) * (size.width() + kGap), kGap + (i / 2) * (size.height() + kGap)),
+                          shots[i]);
+    }
+    painter.end();
+    const bool saved = sheet.save(path);
     std::printf("%s %s\n", saved ? "saved" : "could not save", qUtf8Printable(path));
     return saved;
 }
@@ -61,6 +106,7 @@ int main(int argc, char* argv[]) {
     bool saved = save(window, docs.filePath(QStringLiteral("window-en.png")));
     kolvex_test::chooseLanguage(window, 1);
     saved = save(window, docs.filePath(QStringLiteral("window-zh.png"))) && saved;
+    saved = saveEveryLanguage(window, docs.filePath(QStringLiteral("window-languages.png"))) && saved;
     std::printf("%d caption(s) wider than their control\n", tooNarrow);
     return saved ? 0 : 1;
 }

@@ -3,13 +3,17 @@
 #include "calc/value_tables.h"
 #include "lang/captions.h"
 #include "lang/language_table.h"
+#include "ui/qt/drop_down_list.h"
+#include "ui/qt/frame_box.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/option_button.h"
+#include "ui/qt/window_font.h"
 
 #include <QAbstractListModel>
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
-#include <QGroupBox>
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
@@ -17,13 +21,9 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStringList>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 
 #include <algorithm>
 #include <cstddef>
@@ -65,27 +65,6 @@ Widget* place(QWidget* container, const char* name, Twips at) {
     return widget;
 }
 
-// The row captions keep the recorder software's Traditional Chinese font. Linux has no font of
-// that name, so it is mapped onto the same design (PMingLiU) or its free look-alikes; Qt falls
-// back to any other font with the glyphs after those.
-const QFont& labelFont() {
-    static const QFont font = [] {
-        const QString family = QStringLiteral("新細明體");
-        if (QFont::substitutes(family).isEmpty()) {
-            QFont::insertSubstitutions(family, {QStringLiteral("PMingLiU"), QStringLiteral("AR PL UMing TW"),
-                                                QStringLiteral("Noto Serif CJK TC")});
-        }
-        QFont f(family);
-        f.setPointSizeF(9.75);
-        f.setWeight(QFont::Normal);
-        f.setItalic(false);
-        f.setUnderline(false);
-        f.setStrikeOut(false);
-        return f;
-    }();
-    return font;
-}
-
 // Some texts are wider than the control that shows them: a few translated captions, and the
 // resolution entries in the default font. Such a control draws its text in a narrower cut of
 // its font, just enough to fit, keeping family and size; once its text fits again it gets the
@@ -119,38 +98,18 @@ void fitCaption(QWidget* control, const QString& caption, const QFont& plainFont
     });
 }
 
-// The longest entry must fit the field that shows the chosen one, and the open list, which is
-// no wider than the field.
-void fitEntries(QComboBox* list) {
+// The longest entry must fit where the list draws the chosen one, and the open list, which is
+// no narrower than the field.
+void fitEntries(DropDownList* list) {
     fitText(list, QFont(), [list] {
-        QStyleOptionComboBox option;
-        option.initFrom(list);
-        const QRect field =
-            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
         const QFontMetrics metrics = list->fontMetrics();
         int widest = 0;
         for (int i = 0; i < list->count(); ++i) {
             widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
         }
-        return TextRoom{widest, field.width()};
+        return TextRoom{widest, list->entryTextRoom()};
     });
 }
-
-// A select-only list that opens as a scrolling list of at most maxVisibleItems entries. Some
-// styles, Fusion among them, would open it as one popup as tall as all of its entries (999
-// speeds). The style sheet hint that says so is set when the list first opens: set on every
-// list up front, it would cost a good part of the window's start-up memory.
-class DropDownList final : public QComboBox {
-public:
-    using QComboBox::QComboBox;
-
-    void showPopup() override {
-        if (styleSheet().isEmpty()) {
-            setStyleSheet(QStringLiteral("combobox-popup: 0;"));
-        }
-        QComboBox::showPopup();
-    }
-};
 
 // A row caption, drawn in the label font and narrowed to fit if need be (see fitCaption). The
 // captions the window opens with are fitted just before the label is first drawn: measuring
@@ -166,9 +125,9 @@ public:
         setText(caption);
         m_fitPending = fit == Fit::WhenDrawn;
         if (m_fitPending) {
-            setFont(labelFont()); // the font is the label's from the start, only its fit waits
+            setFont(captionFont()); // the font is the label's from the start, only its fit waits
         } else {
-            fitCaption(this, caption, labelFont());
+            fitCaption(this, caption, captionFont());
         }
     }
 
@@ -177,7 +136,7 @@ protected:
         if (m_fitPending) {
             m_fitPending = false;
             // A narrower cut set here is the one this paint draws with.
-            fitCaption(this, text(), labelFont());
+            fitCaption(this, text(), captionFont());
         }
         QLabel::paintEvent(event);
     }
@@ -198,7 +157,7 @@ CaptionLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* 
 
 // Select-only. Only the resolution entries can be wider than their field; they are fitted when the
 // form writes them, which it always does before that list is first enabled.
-QComboBox* dropDownList(QWidget* frame, const char* name, Twips at, const QStringList& entries) {
+DropDownList* dropDownList(QWidget* frame, const char* name, Twips at, const QStringList& entries) {
     auto* list = place<DropDownList>(frame, name, at);
     list->setMaxVisibleItems(14);
     list->addItems(entries);
@@ -264,6 +223,7 @@ constexpr std::array<const char*, 5> kLanguageItems = {"English", "Chinese", "Ge
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    useWindowFont();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QLatin1String(kTitle));
     // Minimise and close, but no maximise: the window has one size.
@@ -308,18 +268,18 @@ void Form1::buildControls() {
 
     // Each container's children are created in stacking order, so a later one lies above an
     // earlier one where they overlap.
-    auto* frame3 = place<QGroupBox>(client, "Frame3", {120, 120, 8175, 615});
+    auto* frame3 = place<FrameBox>(client, "Frame3", {120, 120, 8175, 615});
     frame3->setTitle(QStringLiteral("DVR MODEL"));
-    auto* option2_1 = place<QRadioButton>(frame3, "Option2_1", {120, 240, 1215, 255});
-    auto* option2_3 = place<QRadioButton>(frame3, "Option2_3", {2760, 240, 1815, 255});
-    auto* option2_2 = place<QRadioButton>(frame3, "Option2_2", {1560, 240, 855, 255});
+    auto* option2_1 = place<OptionButton>(frame3, "Option2_1", {120, 240, 1215, 255});
+    auto* option2_3 = place<OptionButton>(frame3, "Option2_3", {2760, 240, 1815, 255});
+    auto* option2_2 = place<OptionButton>(frame3, "Option2_2", {1560, 240, 855, 255});
     option2_1->setText(QStringLiteral("4CH"));
     option2_2->setText(QStringLiteral("8CH"));
     option2_3->setText(QStringLiteral("16CH"));
 
-    auto* frame2 = place<QGroupBox>(client, "Frame2", {120, 720, 8175, 615});
-    auto* option1_1 = place<QRadioButton>(frame2, "Option1_1", {3240, 240, 4455, 255});
-    auto* option1_0 = place<QRadioButton>(frame2, "Option1_0", {240, 240, 2655, 255});
+    auto* frame2 = place<FrameBox>(client, "Frame2", {120, 720, 8175, 615});
+    auto* option1_1 = place<OptionButton>(frame2, "Option1_1", {3240, 240, 4455, 255});
+    auto* option1_0 = place<OptionButton>(frame2, "Option1_0", {240, 240, 2655, 255});
 
     m_text1 = place<QPlainTextEdit>(client, "Text1", {4320, 1440, 3975, 3135});
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -328,7 +288,7 @@ void Form1::buildControls() {
     // Tab leaves the result box for the next control instead of typing a tab into it.
     m_text1->setTabChangesFocus(true);
 
-    auto* frame1 = place<QGroupBox>(client, "Frame1", {120, 1320, 4095, 3255});
+    auto* frame1 = place<FrameBox>(client, "Frame1", {120, 1320, 4095, 3255});
     // Until the first video system choice the resolutions are those of the 4CH model in NTSC.
     const calc::ResolutionRow& firstResolutions = calc::resolutionRow(1, 0);
     auto* combo5 = dropDownList(frame1, "Combo5", {2400, 2280, 1575, 300},
@@ -459,7 +419,7 @@ std::string Form1::selectedText(Control c) const {
 void Form1::setEntryText(Control c, int entry, std::string_view text) {
     if (QComboBox* box = list(c)) {
         box->setItemText(entry, qt(text));
-        fitEntries(box);
+        fitEntries(static_cast<DropDownList*>(box));
     }
 }
 
@@ -468,9 +428,7 @@ void Form1::setResultText(std::string_view text) {
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {
-    // Built by hand: QMessageBox's static helpers always show an icon.
-    QMessageBox box(QMessageBox::NoIcon, qt(title), qt(text), QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
+    MessageBox box(qt(title), qt(text), this);
     box.exec();
 }
 

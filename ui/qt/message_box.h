@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMessageBox>
+
+namespace ui {
+
+// The missing-item message: modal, one OK button without an icon, no icon of its own. It is wide
+// enough for a window manager to show its whole title beside the title bar's buttons, and its
+// text is centred between equal margins.
+class MessageBox final : public QMessageBox {
+public:
+    MessageBox(const QString& title, const QString& text, QWidget* parent);
+
+    // The narrowest width at which common window managers show the whole title.
+    int titleBarWidth() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+} // namespace ui

@@ -1,0 +1,9 @@
+#include "ui/qt/option_button.h"
+
+namespace ui {
+
+bool OptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
+}
+
+} // namespace ui
