@@ -6,12 +6,10 @@
 # first when missing (about 100 MB to download).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib.sh
 
 "./scripts/install-deps.sh" --packaging
 if [ "${1:-}" = "--wine" ] && ! command -v wine >/dev/null 2>&1; then
-    as_root() {
-        if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-    }
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends wine wine64 >/dev/null
 fi
