@@ -16,7 +16,7 @@ fi
 
 # The mingw-w64 headers offer some POSIX headers that Windows compilers lack, so a build with them
 # alone would not notice these.
-core_sources=(calc lang ui/form.h ui/form.cpp ui/view.h ui/view.cpp tests/calc tests/lang tests/ui)
+core_sources=(calc lang ui/form.h ui/form.cpp ui/view.h ui/captioned_controls.h tests/calc tests/lang tests/ui)
 posix_only='^\s*#\s*include\s*<(unistd|pthread|dirent|dlfcn|strings|termios|poll|libgen|langinfo|xlocale|sys/(mman|socket|time|times|wait|ioctl|select|utsname|resource|un|stat))\.h>'
 if grep -rnE "$posix_only" "${core_sources[@]}"; then
     echo "FAIL the toolkit-free code includes POSIX-only headers (above)"

@@ -186,7 +186,7 @@ TEST_F(WindowTest, ListsStartFilledWithNothingChosen) {
 }
 
 TEST_F(WindowTest, WindowFrameMenuAndFonts) {
-    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Kolvex DVR Record time calculator Ver 0.38"));
+    EXPECT_EQ(m_window.windowTitle(), expectedTitle());
     EXPECT_EQ(m_window.minimumSize(), m_window.maximumSize());
     EXPECT_EQ(m_window.centralWidget()->geometry(), QRect(0, m_window.menuBar()->height(), 559, 311));
     EXPECT_TRUE(m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -350,7 +350,7 @@ TEST_F(WindowTest, TheLanguageMenuRecaptionsTheTenControlsOnly) {
         }
         EXPECT_EQ(captions, c.captions);
         // Fixed in every language, and the choices made stay as they were.
-        EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Kolvex DVR Record time calculator Ver 0.38"));
+        EXPECT_EQ(m_window.windowTitle(), expectedTitle());
         EXPECT_EQ(captionOf(find(QStringLiteral("Frame3"))), QStringLiteral("DVR MODEL"));
         EXPECT_EQ(captionOf(find(QStringLiteral("Option2_3"))), QStringLiteral("16CH"));
         EXPECT_EQ(find<QMenu>(QStringLiteral("Language_Main"))->actions().at(1)->text(), QStringLiteral("Chinese"));

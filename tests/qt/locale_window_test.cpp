@@ -81,7 +81,7 @@ TEST_F(RegionalSettingsTest, TheWindowStaysEnglishAndTheReportTakesTheSeparator)
     for (qsizetype i = 0; i < names.size(); ++i) {
         EXPECT_EQ(captionOf(control(m_window, names.at(i))), english.at(i));
     }
-    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Kolvex DVR Record time calculator Ver 0.38"));
+    EXPECT_EQ(m_window.windowTitle(), expectedTitle());
 
     runTypicalUse(m_window);
     EXPECT_EQ(resultText(),

@@ -10,6 +10,9 @@ class QComboBox;
 // keyboard in the lists, the Language menu. Shared by the window tests and the screenshot tool.
 namespace kolvex_test {
 
+// The window's title: its text is fixed, its version the project's.
+QString expectedTitle();
+
 // A control of the window by its layout name ("Combo4", "Option2_1", "Language_3").
 template <class Control = QWidget>
 Control* control(const QWidget& window, const QString& name) {
