@@ -1,5 +1,6 @@
 #include "tests/qt/caption_fit.h"
 
+#include "tests/qt/window_driver.h"
 #include "ui/captioned_controls.h"
 
 #include <QAbstractButton>
@@ -14,9 +15,7 @@ namespace kolvex_test {
 QList<CaptionFit> captionFits(const QWidget& window) {
     QList<CaptionFit> fits;
     for (const auto& captioned : ui::kCaptionedControls) {
-        const std::string_view controlName = ui::controlName(captioned.control);
-        const QString name = QString::fromLatin1(controlName.data(), static_cast<qsizetype>(controlName.size()));
-        auto* widget = window.findChild<QWidget*>(name);
+        QWidget* widget = control(window, captioned.control);
         const int textWidth = widget->fontMetrics().horizontalAdvance(
             qobject_cast<QLabel*>(widget) ? static_cast<QLabel*>(widget)->text()
                                           : static_cast<QAbstractButton*>(widget)->text());
@@ -39,7 +38,7 @@ QList<CaptionFit> captionFits(const QWidget& window) {
                      2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, button);
         }
         const int stretch = widget->font().stretch();
-        fits.append({name, caption, needed, widget->width(), stretch > 0 ? stretch : 100});
+        fits.append({widget->objectName(), caption, needed, widget->width(), stretch > 0 ? stretch : 100});
     }
     return fits;
 }

@@ -88,8 +88,7 @@ public:
             ADD_FAILURE() << "the window was not shown";
         }
         for (std::size_t i = 0; i < m_controls.size(); ++i) {
-            const std::string_view name = controlName(static_cast<Control>(i));
-            m_controls[i] = control(*m_window, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+            m_controls[i] = control(*m_window, static_cast<Control>(i));
         }
         m_messages.clear();
         if (m_sabotage) {
