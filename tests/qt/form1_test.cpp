@@ -28,6 +28,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kolvex_test {
@@ -135,6 +136,41 @@ TEST_F(WindowTest, EveryControlStartsInItsPlaceAndState) {
             }
         }
         EXPECT_EQ(actual, expected) << qPrintable(container);
+    }
+}
+
+// The form names a control by its ui::Control: a call must reach the widget of that name and no
+// other, or a choice in one list would run another list's handler.
+TEST_F(WindowTest, EveryViewCallReachesTheControlOfItsName) {
+    using State = bool (QWidget::*)() const;
+    const auto states = [this](State state) {
+        std::vector<bool> out;
+        for (int i = 0; i < ui::kControlCount; ++i) {
+            out.push_back((control(m_window, static_cast<ui::Control>(i))->*state)());
+        }
+        return out;
+    };
+    const struct {
+        const char* name;
+        void (ui::View::*set)(ui::Control, bool);
+        State state;
+    } calls[] = {
+        {"enable", &ui::View::setControlEnabled, &QWidget::isEnabled},
+        {"show", &ui::View::setControlVisible, &QWidget::isVisible},
+    };
+    ui::View& view = m_window;
+    for (const auto& call : calls) {
+        for (int i = 0; i < ui::kControlCount; ++i) {
+            const auto c = static_cast<ui::Control>(i);
+            SCOPED_TRACE(std::string(call.name) + " " + std::string(ui::controlName(c)));
+            ASSERT_NE(control(m_window, c), nullptr);
+            std::vector<bool> expected = states(call.state);
+            const auto slot = static_cast<std::size_t>(i);
+            expected[slot] = !expected[slot];
+            (view.*call.set)(c, expected[slot]);
+            EXPECT_EQ(states(call.state), expected);
+            (view.*call.set)(c, !expected[slot]);
+        }
     }
 }
 
