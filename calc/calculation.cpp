@@ -69,6 +69,7 @@ void writeSettingsLines(ReportWriter& w, const RecordSettings& s, const ListText
     w.label(lang::VideoSystemLabel).text(lists.videoSystem).end();
     w.label(lang::ReportQuality).text(lists.quality).text(joint).integer(s.FieldSizeK).text(" K").end();
     w.label(lang::ReportResolution).text(lists.resolution).end();
+    // " fileds" is spelt so on purpose: the report keeps the recorder software's text byte for byte.
     w.label(lang::ReportSpeed).text(lists.speed).text("X = ").real(fields).text(" fileds").end();
 }
 

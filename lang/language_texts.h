@@ -14,6 +14,10 @@ inline constexpr std::size_t kItemCount = 18;
 // Languages by their index, which is also the index of their Language menu item.
 enum Language : std::size_t { English = 0, Chinese = 1, German = 2, French = 3, Dutch = 4 };
 
+// The Language menu's items by language index; they keep these captions in every language.
+inline constexpr std::array<std::string_view, kLanguageCount> kLanguageNames = {"English", "Chinese", "German",
+                                                                                "French", "Dutch"};
+
 // Items by number: 0 to 9 are captions, 10 to 16 report labels and unit words, 17 the message.
 enum Item : std::size_t {
     CapacityOption = 0,

@@ -4,11 +4,13 @@
 # window, and removes the package again, also when a step fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib.sh
 
 readonly package=kolvex-calculator
 readonly program=/usr/bin/kolvex-calculator
 readonly desktop_entry=/usr/share/applications/com.kolvex.DvrCalculator.desktop
-readonly title="Kolvex DVR Record time calculator Ver 0.38"
+readonly version=$(project_version)
+readonly title="Kolvex DVR Record time calculator Ver $version"
 readonly timeout_seconds=30
 
 # Inside the virtual display: start the installed program, wait for its window, stop it.
@@ -34,10 +36,6 @@ if [ "${1:-}" = "--in-display" ]; then
     echo "ok   the window is shown:$found"
     exit 0
 fi
-
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
 
 "./scripts/install-deps.sh" --packaging
 
@@ -65,7 +63,7 @@ if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok ins
 fi
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$(realpath "$deb")" >/dev/null
 
-[ "$(dpkg-query -W -f='${Version}' "$package")" = "0.38" ] || { echo "FAIL installed version is not 0.38"; exit 1; }
+[ "$(dpkg-query -W -f='${Version}' "$package")" = "$version" ] || { echo "FAIL installed version is not $version"; exit 1; }
 [ -x "$program" ] || { echo "FAIL $program is not installed"; exit 1; }
 desktop-file-validate "$desktop_entry"
 echo "ok   $package $(dpkg-query -W -f='${Version}' "$package") installed, desktop entry valid"

@@ -6,19 +6,17 @@
 # first when missing (about 100 MB to download).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib.sh
 
 "./scripts/install-deps.sh" --packaging
 if [ "${1:-}" = "--wine" ] && ! command -v wine >/dev/null 2>&1; then
-    as_root() {
-        if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-    }
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends wine wine64 >/dev/null
 fi
 
 # The mingw-w64 headers offer some POSIX headers that Windows compilers lack, so a build with them
 # alone would not notice these.
-core_sources=(calc lang ui/form.h ui/form.cpp ui/view.h ui/view.cpp tests/calc tests/lang tests/ui)
+core_sources=(calc lang ui/form.h ui/form.cpp ui/view.h ui/captioned_controls.h tests/calc tests/lang tests/ui)
 posix_only='^\s*#\s*include\s*<(unistd|pthread|dirent|dlfcn|strings|termios|poll|libgen|langinfo|xlocale|sys/(mman|socket|time|times|wait|ioctl|select|utsname|resource|un|stat))\.h>'
 if grep -rnE "$posix_only" "${core_sources[@]}"; then
     echo "FAIL the toolkit-free code includes POSIX-only headers (above)"

@@ -2,6 +2,7 @@
 # Installs the Debian 12 packages the calculator needs to build, run and test, and only those
 # that are missing. Runs apt-get as root, or through sudo.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 packages=(
     g++ cmake ninja-build pkg-config clang-format
@@ -20,10 +21,6 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
 
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"

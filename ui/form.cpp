@@ -4,29 +4,26 @@
 #include "calc/selection.h"
 #include "calc/value_tables.h"
 #include "lang/language_table.h"
+#include "ui/captioned_controls.h"
 
 #include <array>
 #include <string>
-#include <utility>
 
 namespace ui {
 namespace {
 
-// The ten captions that follow the language, in the order they are set, with their items.
-constexpr std::array<std::pair<Control, lang::Item>, 10> kCaptionedControls = {{
-    {Control::Option1_0, lang::CapacityOption},
-    {Control::Option1_1, lang::TimeOption},
-    {Control::Label1_0, lang::VideoSystemLabel},
-    {Control::Label1_1, lang::QualityLabel},
-    {Control::Label1_2, lang::ResolutionLabel},
-    {Control::Label1_3, lang::SpeedLabel},
-    {Control::Label1_4, lang::DurationLabel},
-    {Control::Label1_5, lang::HddSizeLabel},
-    {Control::Clear_BTN, lang::ClearButton},
-    {Control::Count_BTN, lang::CalculateButton},
-}};
+// No text names the result box itself, so it is named after the two results it reports, which
+// every language has. `text` gives a language item's text.
+template <class Text>
+std::string nameAfterResults(Text text) {
+    return std::string(text(lang::ReportSize)) + " / " + std::string(text(lang::ReportTime));
+}
 
 } // namespace
+
+std::string initialResultBoxName() {
+    return nameAfterResults([](lang::Item item) { return lang::kLanguageTexts[lang::English][item]; });
+}
 
 void Form::onLoad() {
     lang::runLoadStep(m_settings);
@@ -35,8 +32,8 @@ void Form::onLoad() {
 void Form::onModelChosen(std::int16_t element) {
     const bool wasChosen = m_settings.ModelChosen;
     calc::chooseModel(m_settings, element);
-    m_view.setEnabled(Control::Option1_0, true);
-    m_view.setEnabled(Control::Option1_1, true);
+    m_view.setControlEnabled(Control::Option1_0, true);
+    m_view.setControlEnabled(Control::Option1_1, true);
     if (wasChosen && m_settings.QualityChosen) {
         onQualityChosen();
         onResolutionChosen();
@@ -49,13 +46,13 @@ void Form::onModelChosen(std::int16_t element) {
 
 void Form::onModeChosen(std::int16_t element) {
     calc::chooseMode(m_settings, element);
-    m_view.setEnabled(Control::Combo1, true);
-    m_view.setEnabled(Control::Label1_0, true);
+    m_view.setControlEnabled(Control::Combo1, true);
+    m_view.setControlEnabled(Control::Label1_0, true);
     const bool capacity = element == 0;
-    m_view.setVisible(Control::Label1_4, capacity);
-    m_view.setVisible(Control::Label1_5, !capacity);
-    m_view.setVisible(Control::Combo5, capacity);
-    m_view.setVisible(Control::Combo6, !capacity);
+    m_view.setControlVisible(Control::Label1_4, capacity);
+    m_view.setControlVisible(Control::Label1_5, !capacity);
+    m_view.setControlVisible(Control::Combo5, capacity);
+    m_view.setControlVisible(Control::Combo6, !capacity);
 }
 
 void Form::onVideoSystemChosen() {
@@ -66,8 +63,8 @@ void Form::onVideoSystemChosen() {
         onResolutionChosen();
     }
     writeResolutionEntries();
-    m_view.setEnabled(Control::Label1_1, true);
-    m_view.setEnabled(Control::Combo2, true);
+    m_view.setControlEnabled(Control::Label1_1, true);
+    m_view.setControlEnabled(Control::Combo2, true);
 }
 
 void Form::onQualityChosen() {
@@ -76,22 +73,22 @@ void Form::onQualityChosen() {
     if (wasChosen) {
         writeResolutionEntries();
     }
-    m_view.setEnabled(Control::Label1_2, true);
-    m_view.setEnabled(Control::Combo3, true);
+    m_view.setControlEnabled(Control::Label1_2, true);
+    m_view.setControlEnabled(Control::Combo3, true);
 }
 
 void Form::onResolutionChosen() {
     calc::chooseResolution(m_settings, m_view.selectedIndex(Control::Combo3));
-    m_view.setEnabled(Control::Combo4, true);
-    m_view.setEnabled(Control::Label1_3, true);
+    m_view.setControlEnabled(Control::Combo4, true);
+    m_view.setControlEnabled(Control::Label1_3, true);
 }
 
 void Form::onSpeedChosen() {
     calc::chooseSpeed(m_settings, m_view.selectedIndex(Control::Combo4));
-    m_view.setEnabled(Control::Combo5, true);
-    m_view.setEnabled(Control::Combo6, true);
-    m_view.setEnabled(Control::Label1_4, true);
-    m_view.setEnabled(Control::Label1_5, true);
+    m_view.setControlEnabled(Control::Combo5, true);
+    m_view.setControlEnabled(Control::Combo6, true);
+    m_view.setControlEnabled(Control::Label1_4, true);
+    m_view.setControlEnabled(Control::Label1_5, true);
 }
 
 void Form::onDurationChosen() {
@@ -115,13 +112,13 @@ void Form::onCalculateClicked() {
         m_view.showMessage(kMessageTitle, outcome.text);
         return;
     }
-    m_view.setEnabled(Control::Clear_BTN, true);
+    m_view.setControlEnabled(Control::Clear_BTN, true);
     m_view.setResultText(outcome.text);
 }
 
 void Form::onClearClicked() {
     m_view.setResultText("");
-    m_view.setEnabled(Control::Clear_BTN, false);
+    m_view.setControlEnabled(Control::Clear_BTN, false);
 }
 
 void Form::onLanguageChosen(std::int16_t index) {
@@ -138,19 +135,12 @@ void Form::writeResolutionEntries() {
 
 void Form::applyCaptions() {
     const std::size_t language = lang::languageRow(m_settings.LanguageIndex);
+    const lang::LanguageTable& table = m_settings.LanguageTable;
     for (const auto& [control, item] : kCaptionedControls) {
-        m_view.setCaption(control, m_settings.LanguageTable.text(language, item));
+        m_view.setCaption(control, table.text(language, item));
     }
-    nameResultBox();
-}
-
-std::string resultBoxName(std::size_t language) {
-    const lang::LanguageRow& texts = lang::kLanguageTexts[language];
-    return std::string(texts[lang::ReportSize]) + " / " + std::string(texts[lang::ReportTime]);
-}
-
-void Form::nameResultBox() {
-    m_view.setResultName(resultBoxName(lang::languageRow(m_settings.LanguageIndex)));
+    m_view.setResultName(
+        nameAfterResults([&](lang::Item item) -> const std::string& { return table.text(language, item); }));
 }
 
 } // namespace ui

@@ -20,9 +20,9 @@ namespace ui {
 
 inline constexpr std::string_view kMessageTitle = "Kolvex_calculator";
 
-// What a screen reader calls the result box in a language. No text names the box itself, so it
-// is named after the two results it reports, which every language has.
-std::string resultBoxName(std::size_t language);
+// What a screen reader calls the result box as the window opens, in English, before the load step
+// fills the language table; the Language menu names it again from that table.
+std::string initialResultBoxName();
 
 class Form {
 public:
@@ -46,8 +46,8 @@ public:
 private:
     // Sets the three entries of Combo3 to those of the current model and video system.
     void writeResolutionEntries();
+    // The ten captions and the result box's name, in the language in force.
     void applyCaptions();
-    void nameResultBox();
 
     View& m_view;
     calc::RecordSettings m_settings;

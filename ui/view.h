@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,8 +31,61 @@ enum class Control : std::uint8_t {
 inline constexpr int kControlCount = 16;
 static_assert(static_cast<int>(Control::Count_BTN) + 1 == kControlCount, "one slot per control");
 
-// The layout name of a control, as tests and logs print it: "Option1(0)", "Combo3", "Count_BTN".
-std::string_view controlName(Control c);
+// The layout name of a control, which is also its widget's objectName and how tests and logs print
+// it: "Option1_0" for Option1(0), "Combo3", "Count_BTN". A control left out here does not compile.
+constexpr std::string_view controlName(Control c) {
+    switch (c) {
+    case Control::Option1_0:
+        return "Option1_0";
+    case Control::Option1_1:
+        return "Option1_1";
+    case Control::Label1_0:
+        return "Label1_0";
+    case Control::Label1_1:
+        return "Label1_1";
+    case Control::Label1_2:
+        return "Label1_2";
+    case Control::Label1_3:
+        return "Label1_3";
+    case Control::Label1_4:
+        return "Label1_4";
+    case Control::Label1_5:
+        return "Label1_5";
+    case Control::Combo1:
+        return "Combo1";
+    case Control::Combo2:
+        return "Combo2";
+    case Control::Combo3:
+        return "Combo3";
+    case Control::Combo4:
+        return "Combo4";
+    case Control::Combo5:
+        return "Combo5";
+    case Control::Combo6:
+        return "Combo6";
+    case Control::Clear_BTN:
+        return "Clear_BTN";
+    case Control::Count_BTN:
+        return "Count_BTN";
+    }
+    return {};
+}
+static_assert(
+    [] {
+        for (int a = 0; a < kControlCount; ++a) {
+            for (int b = a + 1; b < kControlCount; ++b) {
+                if (controlName(static_cast<Control>(a)) == controlName(static_cast<Control>(b))) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }(),
+    "every control has a name of its own");
+
+// The six lists, Combo1 to Combo6, in the order of their rows.
+inline constexpr std::array<Control, 6> kLists = {Control::Combo1, Control::Combo2, Control::Combo3,
+                                                  Control::Combo4, Control::Combo5, Control::Combo6};
 
 // What the form does to the window's controls, and nothing more. The form owns every piece of
 // state; an implementation only carries the calls out on real (or recorded) controls.
@@ -39,8 +93,10 @@ class View {
 public:
     virtual ~View() = default;
 
-    virtual void setEnabled(Control c, bool enabled) = 0;
-    virtual void setVisible(Control c, bool visible) = 0;
+    // Named apart from QWidget's setEnabled and setVisible, which a window implementing this view
+    // also has.
+    virtual void setControlEnabled(Control c, bool enabled) = 0;
+    virtual void setControlVisible(Control c, bool visible) = 0;
     virtual void setCaption(Control c, std::string_view caption) = 0;
 
     // Lists: the selected position (-1 when none), its text (empty when none), and rewriting one

@@ -36,7 +36,7 @@ std::wstring widen(const char* text) {
     return out;
 }
 
-// "0.38" as the four numbers of a VERSIONINFO block, packed as Windows packs them.
+// The project version as the four numbers of a VERSIONINFO block, packed as Windows packs them.
 struct PackedVersion {
     DWORD ms = 0;
     DWORD ls = 0;

@@ -1,5 +1,8 @@
 #include "tests/qt/caption_fit.h"
 
+#include "tests/qt/window_driver.h"
+#include "ui/captioned_controls.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
@@ -10,11 +13,9 @@
 namespace kolvex_test {
 
 QList<CaptionFit> captionFits(const QWidget& window) {
-    static const char* const kNames[] = {"Option1_0", "Option1_1", "Label1_0", "Label1_1",  "Label1_2",
-                                         "Label1_3",  "Label1_4",  "Label1_5", "Clear_BTN", "Count_BTN"};
     QList<CaptionFit> fits;
-    for (const char* name : kNames) {
-        auto* widget = window.findChild<QWidget*>(QLatin1String(name));
+    for (const auto& captioned : ui::kCaptionedControls) {
+        QWidget* widget = control(window, captioned.control);
         const int textWidth = widget->fontMetrics().horizontalAdvance(
             qobject_cast<QLabel*>(widget) ? static_cast<QLabel*>(widget)->text()
                                           : static_cast<QAbstractButton*>(widget)->text());
@@ -37,7 +38,7 @@ QList<CaptionFit> captionFits(const QWidget& window) {
                      2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, button);
         }
         const int stretch = widget->font().stretch();
-        fits.append({QLatin1String(name), caption, needed, widget->width(), stretch > 0 ? stretch : 100});
+        fits.append({widget->objectName(), caption, needed, widget->width(), stretch > 0 ? stretch : 100});
     }
     return fits;
 }

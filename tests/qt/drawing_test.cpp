@@ -8,6 +8,7 @@
 #include "lang/language_table.h"
 #include "tests/qt/drawn_text.h"
 #include "tests/qt/window_driver.h"
+#include "ui/captioned_controls.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/frame_box.h"
 #include "ui/qt/message_box.h"
@@ -266,12 +267,12 @@ TEST_F(DrawingTest, EveryListEntryIsDrawnWholeClosedAndOpen) {
 const std::map<std::pair<int, QString>, int> kSqueezed = {{{2, QStringLiteral("Label1_3")}, 86}};
 
 TEST_F(DrawingTest, EveryCaptionIsDrawnWholeInEveryLanguage) {
-    static const char* const kCaptioned[] = {"Option1_0", "Option1_1", "Label1_0", "Label1_1",  "Label1_2",
-                                             "Label1_3",  "Label1_4",  "Label1_5", "Clear_BTN", "Count_BTN"};
     for (int language = 0; language < kLanguages; ++language) {
         chooseLanguage(m_window, language);
-        for (const char* name : kCaptioned) {
-            QWidget* widget = find(QLatin1String(name));
+        for (const ui::CaptionedControl& captioned : ui::kCaptionedControls) {
+            const std::string_view controlName = ui::controlName(captioned.control);
+            const QString name = QString::fromLatin1(controlName.data(), static_cast<qsizetype>(controlName.size()));
+            QWidget* widget = find(name);
             const QString caption = qobject_cast<QLabel*>(widget) ? static_cast<QLabel*>(widget)->text()
                                                                   : static_cast<QAbstractButton*>(widget)->text();
             const QString what = QStringLiteral("language %1 %2 \"%3\"").arg(language).arg(name, caption);
@@ -279,7 +280,7 @@ TEST_F(DrawingTest, EveryCaptionIsDrawnWholeInEveryLanguage) {
             for (const DrawnText& drawn : drawnTexts(*widget)) {
                 drawnCaption += drawn.text;
                 expectWhole(drawn, *widget, what);
-                const auto squeezed = kSqueezed.find({language, QLatin1String(name)});
+                const auto squeezed = kSqueezed.find({language, name});
                 const int stretch = squeezed != kSqueezed.end() ? squeezed->second : 100;
                 EXPECT_GE(drawn.stretch, stretch) << qPrintable(what) << " drawn at " << drawn.stretch << "%";
             }

@@ -29,6 +29,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kolvex_test {
@@ -139,6 +140,41 @@ TEST_F(WindowTest, EveryControlStartsInItsPlaceAndState) {
     }
 }
 
+// The form names a control by its ui::Control: a call must reach the widget of that name and no
+// other, or a choice in one list would run another list's handler.
+TEST_F(WindowTest, EveryViewCallReachesTheControlOfItsName) {
+    using State = bool (QWidget::*)() const;
+    const auto states = [this](State state) {
+        std::vector<bool> out;
+        for (int i = 0; i < ui::kControlCount; ++i) {
+            out.push_back((control(m_window, static_cast<ui::Control>(i))->*state)());
+        }
+        return out;
+    };
+    const struct {
+        const char* name;
+        void (ui::View::*set)(ui::Control, bool);
+        State state;
+    } calls[] = {
+        {"enable", &ui::View::setControlEnabled, &QWidget::isEnabled},
+        {"show", &ui::View::setControlVisible, &QWidget::isVisible},
+    };
+    ui::View& view = m_window;
+    for (const auto& call : calls) {
+        for (int i = 0; i < ui::kControlCount; ++i) {
+            const auto c = static_cast<ui::Control>(i);
+            SCOPED_TRACE(std::string(call.name) + " " + std::string(ui::controlName(c)));
+            ASSERT_NE(control(m_window, c), nullptr);
+            std::vector<bool> expected = states(call.state);
+            const auto slot = static_cast<std::size_t>(i);
+            expected[slot] = !expected[slot];
+            (view.*call.set)(c, expected[slot]);
+            EXPECT_EQ(states(call.state), expected);
+            (view.*call.set)(c, !expected[slot]);
+        }
+    }
+}
+
 TEST_F(WindowTest, ListsStartFilledWithNothingChosen) {
     const struct {
         const char* name;
@@ -187,7 +223,7 @@ TEST_F(WindowTest, ListsStartFilledWithNothingChosen) {
 }
 
 TEST_F(WindowTest, WindowFrameMenuAndFonts) {
-    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Kolvex DVR Record time calculator Ver 0.38"));
+    EXPECT_EQ(m_window.windowTitle(), expectedTitle());
     EXPECT_EQ(m_window.minimumSize(), m_window.maximumSize());
     EXPECT_EQ(m_window.centralWidget()->geometry(), QRect(0, m_window.menuBar()->height(), 559, 311));
     EXPECT_TRUE(m_window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -357,7 +393,7 @@ TEST_F(WindowTest, TheLanguageMenuRecaptionsTheTenControlsOnly) {
         }
         EXPECT_EQ(captions, c.captions);
         // Fixed in every language, and the choices made stay as they were.
-        EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Kolvex DVR Record time calculator Ver 0.38"));
+        EXPECT_EQ(m_window.windowTitle(), expectedTitle());
         EXPECT_EQ(captionOf(find(QStringLiteral("Frame3"))), QStringLiteral("DVR MODEL"));
         EXPECT_EQ(captionOf(find(QStringLiteral("Option2_3"))), QStringLiteral("16CH"));
         EXPECT_EQ(find<QMenu>(QStringLiteral("Language_Main"))->actions().at(1)->text(), QStringLiteral("Chinese"));

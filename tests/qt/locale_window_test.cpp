@@ -1,6 +1,7 @@
 #include "tests/qt/modal_guard.h"
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
+#include "ui/captioned_controls.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/start.h"
 
@@ -76,12 +77,10 @@ TEST_F(RegionalSettingsTest, TheSettingsAreInForce) {
 TEST_F(RegionalSettingsTest, TheWindowStaysEnglishAndTheReportTakesTheSeparator) {
     const QStringList english = {"Recoding capacity", "Recording time",  "Video system", "Quality", "Resolution",
                                  "Record speed",      "Record duration", "HDD size",     "Clear",   "Calculate"};
-    const QStringList names = {"Option1_0", "Option1_1", "Label1_0", "Label1_1",  "Label1_2",
-                               "Label1_3",  "Label1_4",  "Label1_5", "Clear_BTN", "Count_BTN"};
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(captionOf(control(m_window, names.at(i))), english.at(i));
+    for (const auto& [c, item] : ui::kCaptionedControls) {
+        EXPECT_EQ(captionOf(control(m_window, c)), english.at(static_cast<qsizetype>(item)));
     }
-    EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Kolvex DVR Record time calculator Ver 0.38"));
+    EXPECT_EQ(m_window.windowTitle(), expectedTitle());
 
     runTypicalUse(m_window);
     EXPECT_EQ(resultText(),
@@ -105,20 +104,14 @@ TEST_F(RegionalSettingsTest, TheWindowStaysEnglishAndTheReportTakesTheSeparator)
 // The Chinese texts reach the widgets, the report and the message box as the right characters,
 // and the fonts have glyphs for them, whatever encoding the settings name.
 TEST_F(RegionalSettingsTest, ChineseTextsKeepTheirCharacters) {
-    const struct {
-        const char* control;
-        std::u32string_view caption;
-    } captions[] = {
-        {"Option1_0", U"計算錄影容量"}, {"Option1_1", U"計算錄影天數"}, {"Label1_0", U"影像系統"},
-        {"Label1_1", U"錄影畫質"},      {"Label1_2", U"解析度"},        {"Label1_3", U"錄影速度"},
-        {"Label1_4", U"錄影時間"},      {"Label1_5", U"硬碟容量"},      {"Clear_BTN", U"清除"},
-        {"Count_BTN", U"計算"},
-    };
+    // By language item.
+    const std::u32string_view captions[] = {U"計算錄影容量", U"計算錄影天數", U"影像系統", U"錄影畫質", U"解析度",
+                                            U"錄影速度",     U"錄影時間",     U"硬碟容量", U"清除",     U"計算"};
     chooseLanguage(m_window, 1);
-    for (const auto& c : captions) {
-        SCOPED_TRACE(c.control);
-        const QWidget* w = control(m_window, QLatin1String(c.control));
-        EXPECT_EQ(captionOf(w), fromCodePoints(c.caption));
+    for (const auto& [c, item] : ui::kCaptionedControls) {
+        SCOPED_TRACE(ui::controlName(c));
+        const QWidget* w = control(m_window, c);
+        EXPECT_EQ(captionOf(w), fromCodePoints(captions[item]));
         EXPECT_TRUE(drawsEveryCharacter(w, captionOf(w))) << "a character has no glyph";
     }
 

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-// Lets GoogleTest print Qt strings, and lists of them, as text in its failure messages.
+// Lets GoogleTest print Qt strings as text in its failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }

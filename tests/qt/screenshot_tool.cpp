@@ -5,6 +5,7 @@
 // It also saves the five languages side by side in time mode with the widest values a report
 // shows (4CH, PAL, LOW, the longest resolution, 1/999, 750G: 312076.1905 hours). With a second
 // folder it also saves the window in every language there, to look the captions over.
+#include "lang/language_texts.h"
 #include "tests/qt/caption_fit.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
@@ -17,13 +18,10 @@
 #include <QPainter>
 #include <QTest>
 
-#include <array>
 #include <cstddef>
 #include <cstdio>
 
 namespace {
-
-constexpr std::array<const char*, 5> kLanguages = {"English", "Chinese", "German", "French", "Dutch"};
 
 bool save(QWidget& window, const QString& path) {
     QTest::qWait(200); // lets the re-captioned controls repaint
@@ -49,7 +47,7 @@ bool saveEveryLanguage(QWidget& window, const QString& path) {
     chooseEntry(window, QStringLiteral("Combo4"), QStringLiteral("1/999"));
     chooseEntry(window, QStringLiteral("Combo6"), QStringLiteral("750G"));
     QList<QImage> shots;
-    for (int language = 0; language < static_cast<int>(kLanguages.size()); ++language) {
+    for (int language = 0; language < static_cast<int>(lang::kLanguageNames.size()); ++language) {
         chooseLanguage(window, language);
         clickButton(window, QStringLiteral("Count_BTN"));
         QTest::qWait(200);
@@ -88,14 +86,15 @@ int main(int argc, char* argv[]) {
     kolvex_test::runTypicalUse(window);
 
     int tooNarrow = 0;
-    for (int language = 0; language < static_cast<int>(kLanguages.size()); ++language) {
+    for (int language = 0; language < static_cast<int>(lang::kLanguageNames.size()); ++language) {
         kolvex_test::chooseLanguage(window, language);
         for (const kolvex_test::CaptionFit& fit : kolvex_test::captionFits(window)) {
             const bool fits = fit.needed <= fit.available;
             tooNarrow += fits ? 0 : 1;
             std::printf("%-8s %-10s %3d of %3d px at %3d%% width %s \"%s\"\n",
-                        kLanguages[static_cast<std::size_t>(language)], qUtf8Printable(fit.control), fit.needed,
-                        fit.available, fit.stretch, fits ? "fits     " : "TOO WIDE ", qUtf8Printable(fit.caption));
+                        lang::kLanguageNames[static_cast<std::size_t>(language)].data(), qUtf8Printable(fit.control),
+                        fit.needed, fit.available, fit.stretch, fits ? "fits     " : "TOO WIDE ",
+                        qUtf8Printable(fit.caption));
         }
         if (!everyLanguage.isEmpty()) {
             save(window, QDir(everyLanguage).filePath(QStringLiteral("window-%1.png").arg(language)));

@@ -32,12 +32,6 @@ namespace {
 
 using kolvex_test::control;
 
-// "Option1(0)" is the widget "Option1_0".
-QString objectNameOf(Control c) {
-    QString name = QString::fromUtf8(controlName(c).data(), static_cast<qsizetype>(controlName(c).size()));
-    return name.replace(QLatin1Char('('), QLatin1Char('_')).remove(QLatin1Char(')'));
-}
-
 // Picks an entry the way a user does with the list open: F4 opens it, the keys walk to the entry
 // (Home or End first when that is shorter, then a page at a time, then single steps) and Enter
 // takes it. Walking the open list chooses nothing; only Enter does, so the list's handler runs
@@ -94,7 +88,7 @@ public:
             ADD_FAILURE() << "the window was not shown";
         }
         for (std::size_t i = 0; i < m_controls.size(); ++i) {
-            m_controls[i] = control(*m_window, objectNameOf(static_cast<Control>(i)));
+            m_controls[i] = control(*m_window, static_cast<Control>(i));
         }
         m_messages.clear();
         if (m_sabotage) {

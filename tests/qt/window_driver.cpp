@@ -5,7 +5,14 @@
 #include <QComboBox>
 #include <QTest>
 
+#include <kolvex/version.h>
+
 namespace kolvex_test {
+
+QString expectedTitle() {
+    return QStringLiteral("Kolvex DVR Record time calculator Ver ") +
+           QString::fromLatin1(kolvex::kVersion.data(), static_cast<qsizetype>(kolvex::kVersion.size()));
+}
 
 void clickOption(const QWidget& window, const QString& name) {
     auto* option = control<QAbstractButton>(window, name);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/view.h"
+
 #include <QString>
 #include <QWidget>
+
+#include <string_view>
 
 class QAbstractButton;
 class QComboBox;
@@ -10,10 +14,20 @@ class QComboBox;
 // keyboard in the lists, the Language menu. Shared by the window tests and the screenshot tool.
 namespace kolvex_test {
 
+// The window's title: its text is fixed, its version the project's.
+QString expectedTitle();
+
 // A control of the window by its layout name ("Combo4", "Option2_1", "Language_3").
-template <class Control = QWidget>
-Control* control(const QWidget& window, const QString& name) {
-    return window.findChild<Control*>(name);
+template <class Widget = QWidget>
+Widget* control(const QWidget& window, const QString& name) {
+    return window.findChild<Widget*>(name);
+}
+
+// A control the form reaches; its layout name is its ui::controlName.
+template <class Widget = QWidget>
+Widget* control(const QWidget& window, ui::Control c) {
+    const std::string_view name = ui::controlName(c);
+    return control<Widget>(window, QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 // A mouse click on the option's round indicator, where a click always lands whatever the width

@@ -2,6 +2,7 @@
 
 #include "calc/value_tables.h"
 #include "lang/captions.h"
+#include "ui/captioned_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -30,13 +31,10 @@ std::size_t FakeView::slot(Control list) {
 }
 
 FakeView::FakeView() {
-    constexpr std::array<Control, 10> kCaptioned = {
-        Control::Option1_0, Control::Option1_1, Control::Label1_0, Control::Label1_1,  Control::Label1_2,
-        Control::Label1_3,  Control::Label1_4,  Control::Label1_5, Control::Clear_BTN, Control::Count_BTN};
-    for (std::size_t i = 0; i < kCaptioned.size(); ++i) {
-        m_controls[index(kCaptioned[i])].caption = lang::kInitialCaptions[i];
+    for (const auto& [control, item] : kCaptionedControls) {
+        m_controls[index(control)].caption = lang::kInitialCaptions[item];
     }
-    m_resultName = resultBoxName(lang::English);
+    m_resultName = initialResultBoxName();
     m_controls[index(Control::Count_BTN)].enabled = true;
     m_controls[index(Control::Label1_5)].visible = false;
     m_controls[index(Control::Combo6)].visible = false;
@@ -57,12 +55,12 @@ FakeView::FakeView() {
     }
 }
 
-void FakeView::setEnabled(Control c, bool enabled) {
+void FakeView::setControlEnabled(Control c, bool enabled) {
     m_log.push_back((enabled ? "enable " : "disable ") + name(c));
     m_controls[index(c)].enabled = enabled;
 }
 
-void FakeView::setVisible(Control c, bool visible) {
+void FakeView::setControlVisible(Control c, bool visible) {
     m_log.push_back((visible ? "show " : "hide ") + name(c));
     m_controls[index(c)].visible = visible;
 }

@@ -12,9 +12,6 @@
 
 namespace ui::testing {
 
-inline constexpr std::array<Control, 6> kLists = {Control::Combo1, Control::Combo2, Control::Combo3,
-                                                  Control::Combo4, Control::Combo5, Control::Combo6};
-
 struct Message {
     std::string title;
     std::string text;
@@ -22,14 +19,14 @@ struct Message {
 };
 
 // The window as it opens, kept in memory. Every call of the form is logged as one line:
-// "enable Option1(0)", "hide Combo6", "caption Clear_BTN=Loschen", "entry Combo3[1]=240IPS@360*240",
+// "enable Option1_0", "hide Combo6", "caption Clear_BTN=Loschen", "entry Combo3[1]=240IPS@360*240",
 // "read Combo3.index", "read Combo1.text", "read separator", "result=<text>", "message <title>: <text>".
 class FakeView : public View {
 public:
     FakeView();
 
-    void setEnabled(Control c, bool enabled) override;
-    void setVisible(Control c, bool visible) override;
+    void setControlEnabled(Control c, bool enabled) override;
+    void setControlVisible(Control c, bool visible) override;
     void setCaption(Control c, std::string_view caption) override;
     int selectedIndex(Control list) const override;
     std::string selectedText(Control list) const override;

@@ -4,6 +4,7 @@
 #include "lang/language_texts.h"
 #include "tests/ui/fake_view.h"
 #include "tests/ui/record_values.h"
+#include "ui/captioned_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -128,11 +129,11 @@ TEST(FormTest, StraightPathFillsTheRecordAndUnlocksEveryList) {
 }
 
 TEST(FormTest, EachHandlerMakesItsCallsInOrder) {
-    const Log modes = {"enable Option1(0)", "enable Option1(1)"};
-    const Log quality = {"read Combo2.index", "enable Label1(2)", "enable Combo3"};
-    const Log qualityAgain = Log{"read Combo2.index"} + combo3(1, 0) + Log{"enable Label1(2)", "enable Combo3"};
-    const Log resolution = {"read Combo3.index", "enable Combo4", "enable Label1(3)"};
-    const Log systemTail = {"enable Label1(1)", "enable Combo2"};
+    const Log modes = {"enable Option1_0", "enable Option1_1"};
+    const Log quality = {"read Combo2.index", "enable Label1_2", "enable Combo3"};
+    const Log qualityAgain = Log{"read Combo2.index"} + combo3(1, 0) + Log{"enable Label1_2", "enable Combo3"};
+    const Log resolution = {"read Combo3.index", "enable Combo4", "enable Label1_3"};
+    const Log systemTail = {"enable Label1_1", "enable Combo2"};
     const struct {
         const char* name;
         int steps; // of `path`, before the handler runs
@@ -146,19 +147,19 @@ TEST(FormTest, EachHandlerMakesItsCallsInOrder) {
          [](FakeWindow& w) { w.clickModel(2); }, modes + combo3(2, 0)},
         {"model change after a quality rewrites the entries before the resolution is read", 5, 1, 0,
          [](FakeWindow& w) { w.clickModel(3); },
-         modes + Log{"read Combo2.index"} + combo3(3, 0) + Log{"enable Label1(2)", "enable Combo3"} + resolution},
+         modes + Log{"read Combo2.index"} + combo3(3, 0) + Log{"enable Label1_2", "enable Combo3"} + resolution},
         {"capacity mode shows the duration row",
          1,
          1,
          0,
          [](FakeWindow& w) { w.clickMode(0); },
-         {"enable Combo1", "enable Label1(0)", "show Label1(4)", "hide Label1(5)", "show Combo5", "hide Combo6"}},
+         {"enable Combo1", "enable Label1_0", "show Label1_4", "hide Label1_5", "show Combo5", "hide Combo6"}},
         {"time mode shows the disk size row",
          1,
          1,
          0,
          [](FakeWindow& w) { w.clickMode(1); },
-         {"enable Combo1", "enable Label1(0)", "hide Label1(4)", "show Label1(5)", "hide Combo5", "show Combo6"}},
+         {"enable Combo1", "enable Label1_0", "hide Label1_4", "show Label1_5", "hide Combo5", "show Combo6"}},
         {"first video system runs no other handler", 2, 1, 1, [](FakeWindow& w) { w.choose(C::Combo1, "PAL"); },
          Log{"read Combo1.index"} + combo3(1, 1) + systemTail},
         {"second video system runs quality and resolution with nothing selected", 3, 1, 0,
@@ -166,7 +167,7 @@ TEST(FormTest, EachHandlerMakesItsCallsInOrder) {
          Log{"read Combo1.index"} + quality + resolution + combo3(1, 1) + systemTail},
         {"video system after a quality rewrites the entries twice", 4, 2, 0,
          [](FakeWindow& w) { w.choose(C::Combo1, "PAL"); },
-         Log{"read Combo1.index", "read Combo2.index"} + combo3(2, 1) + Log{"enable Label1(2)", "enable Combo3"} +
+         Log{"read Combo1.index", "read Combo2.index"} + combo3(2, 1) + Log{"enable Label1_2", "enable Combo3"} +
              resolution + combo3(2, 1) + systemTail},
         {"first quality leaves the entries", 3, 1, 0, [](FakeWindow& w) { w.choose(C::Combo2, "HYPER"); }, quality},
         {"second quality rewrites the entries", 4, 1, 0, [](FakeWindow& w) { w.choose(C::Combo2, "LOW"); },
@@ -177,7 +178,7 @@ TEST(FormTest, EachHandlerMakesItsCallsInOrder) {
          1,
          0,
          [](FakeWindow& w) { w.choose(C::Combo4, 998); },
-         {"read Combo4.index", "enable Combo5", "enable Combo6", "enable Label1(4)", "enable Label1(5)"}},
+         {"read Combo4.index", "enable Combo5", "enable Combo6", "enable Label1_4", "enable Label1_5"}},
         {"record duration changes no control",
          6,
          1,
@@ -217,9 +218,9 @@ TEST(FormTest, EachHandlerMakesItsCallsInOrder) {
          1,
          0,
          [](FakeWindow& w) { w.language(lang::Dutch); },
-         {"caption Option1(0)=Opnamecapaciteit", "caption Option1(1)=Opnametijd", "caption Label1(0)=Videosysteem",
-          "caption Label1(1)=Kwaliteit ", "caption Label1(2)=Resolutie", "caption Label1(3)=Opnamesnelheid",
-          "caption Label1(4)=Opnameduur", "caption Label1(5)=Formaat harde schijf", "caption Clear_BTN=Wissen",
+         {"caption Option1_0=Opnamecapaciteit", "caption Option1_1=Opnametijd", "caption Label1_0=Videosysteem",
+          "caption Label1_1=Kwaliteit ", "caption Label1_2=Resolutie", "caption Label1_3=Opnamesnelheid",
+          "caption Label1_4=Opnameduur", "caption Label1_5=Formaat harde schijf", "caption Clear_BTN=Wissen",
           "caption Count_BTN=Calculeren", "name Text1=Opnamegrootte / Opnametijd"}},
     };
     for (const auto& c : cases) {
@@ -325,11 +326,9 @@ TEST(FormTest, LanguageSwitchMidSessionChangesOnlyCaptionsAndLaterTexts) {
     w.view.takeLog();
 
     w.language(lang::German);
-    const C captioned[] = {C::Option1_0, C::Option1_1, C::Label1_0, C::Label1_1,  C::Label1_2,
-                           C::Label1_3,  C::Label1_4,  C::Label1_5, C::Clear_BTN, C::Count_BTN};
     Log captions;
-    for (std::size_t item = 0; item < std::size(captioned); ++item) {
-        captions.push_back("caption " + std::string(controlName(captioned[item])) + "=" +
+    for (const auto& [control, item] : kCaptionedControls) {
+        captions.push_back("caption " + std::string(controlName(control)) + "=" +
                            std::string(lang::kLanguageTexts[lang::German][item]));
     }
     captions.push_back("name Text1=Aufzeichnungsgrose / Aufzeichnungsdauer");

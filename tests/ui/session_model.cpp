@@ -5,6 +5,7 @@
 #include "calc/value_tables.h"
 #include "lang/language_texts.h"
 #include "tests/ui/record_values.h"
+#include "ui/captioned_controls.h"
 #include "ui/form.h"
 
 #include <algorithm>
@@ -15,12 +16,6 @@
 namespace ui::session {
 namespace {
 
-constexpr std::array<Control, 6> kLists = {Control::Combo1, Control::Combo2, Control::Combo3,
-                                           Control::Combo4, Control::Combo5, Control::Combo6};
-// The ten controls that follow the language, in language-item order 0 to 9.
-constexpr std::array<Control, 10> kCaptioned = {
-    Control::Option1_0, Control::Option1_1, Control::Label1_0, Control::Label1_1,  Control::Label1_2,
-    Control::Label1_3,  Control::Label1_4,  Control::Label1_5, Control::Clear_BTN, Control::Count_BTN};
 constexpr std::size_t kClear = static_cast<std::size_t>(Control::Clear_BTN);
 
 std::string name(Control c) {
@@ -255,8 +250,20 @@ private:
         }
     }
 
+    // The properties that hold after every action, checked in this order.
     std::optional<Failure> always(const Driver& d) {
-        const bool durationRow = m_mode != 1;
+        using Check = std::optional<Failure> (Checker::*)(const Driver&);
+        for (const Check check :
+             {&Checker::enabledStates, &Checker::shownRow, &Checker::captions, &Checker::resolutionEntries,
+              &Checker::recordFollowsChoices, &Checker::recordHoldsSelectedValues}) {
+            if (std::optional<Failure> f = (this->*check)(d)) {
+                return f;
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Failure> enabledStates(const Driver& d) {
         for (std::size_t i = 0; i < m_everEnabled.size(); ++i) {
             const auto c = static_cast<Control>(i);
             const bool on = d.enabled(c);
@@ -268,6 +275,14 @@ private:
                 return Failure{"a control is enabled exactly once its step is done",
                                name(c) + (on ? " is enabled" : " is disabled")};
             }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Failure> shownRow(const Driver& d) {
+        const bool durationRow = m_mode != 1;
+        for (int i = 0; i < kControlCount; ++i) {
+            const auto c = static_cast<Control>(i);
             bool shown = true;
             if (c == Control::Label1_4 || c == Control::Combo5) {
                 shown = durationRow;
@@ -278,24 +293,40 @@ private:
                 return Failure{"the duration or disk size row follows the last mode", name(c) + " is wrongly shown"};
             }
         }
-        for (std::size_t item = 0; item < kCaptioned.size(); ++item) {
-            const std::string caption = d.caption(kCaptioned[item]);
+        return std::nullopt;
+    }
+
+    std::optional<Failure> captions(const Driver& d) {
+        for (const auto& [control, item] : kCaptionedControls) {
+            const std::string caption = d.caption(control);
             if (caption != lang::kLanguageTexts[static_cast<std::size_t>(m_language)][item]) {
-                return Failure{"captions follow the language", name(kCaptioned[item]) + " reads " + quoted(caption)};
+                return Failure{"captions follow the language", name(control) + " reads " + quoted(caption)};
             }
         }
+        return std::nullopt;
+    }
+
+    // The resolution entries of the current model and the chosen video system (NTSC while none is).
+    const calc::ResolutionRow& resolutionRow(const Driver& d) const {
         const int system = std::max(d.selectedIndex(Control::Combo1), 0);
-        const calc::ResolutionRow& row =
-            calc::resolutionRow(static_cast<std::int16_t>(m_model), static_cast<std::int16_t>(system));
+        return calc::resolutionRow(static_cast<std::int16_t>(m_model), static_cast<std::int16_t>(system));
+    }
+
+    std::optional<Failure> resolutionEntries(const Driver& d) {
         if (d.entryCount(Control::Combo3) != 3) {
             return Failure{"Combo3 has three entries", std::to_string(d.entryCount(Control::Combo3))};
         }
+        const calc::ResolutionRow& row = resolutionRow(d);
         for (int e = 0; e < 3; ++e) {
             if (d.entryText(Control::Combo3, e) != row[static_cast<std::size_t>(e)].text) {
                 return Failure{"Combo3 offers the entries of the current model and video system",
                                "entry " + std::to_string(e) + " reads " + quoted(d.entryText(Control::Combo3, e))};
             }
         }
+        return std::nullopt;
+    }
+
+    std::optional<Failure> recordFollowsChoices(const Driver& d) {
         const calc::RecordSettings* r = d.record();
         if (r == nullptr) {
             return std::nullopt;
@@ -306,6 +337,16 @@ private:
                            "ModelIndex " + std::to_string(r->ModelIndex) + ", CapacityMode " +
                                std::to_string(r->CapacityMode) + ", LanguageIndex " + std::to_string(r->LanguageIndex)};
         }
+        return std::nullopt;
+    }
+
+    std::optional<Failure> recordHoldsSelectedValues(const Driver& d) {
+        const calc::RecordSettings* r = d.record();
+        if (r == nullptr) {
+            return std::nullopt;
+        }
+        const int system = std::max(d.selectedIndex(Control::Combo1), 0);
+        const calc::ResolutionRow& row = resolutionRow(d);
         for (std::size_t list = 0; list < kLists.size(); ++list) {
             const int e = d.selectedIndex(kLists[list]);
             const auto i = static_cast<std::size_t>(e);
@@ -376,12 +417,11 @@ std::optional<std::uint64_t> environmentNumber(const char* variable) {
 } // namespace
 
 std::string describe(const Action& a) {
-    constexpr std::array<const char*, 5> kLanguages = {"English", "Chinese", "German", "French", "Dutch"};
     switch (a.kind) {
     case Kind::Model:
         return std::string("model ") + (a.index == 1 ? "4CH" : a.index == 2 ? "8CH" : "16CH");
     case Kind::Mode:
-        return "mode Option1(" + std::to_string(a.index) + ")";
+        return "mode Option1_" + std::to_string(a.index);
     case Kind::Choose:
         return "choose " + name(a.list) + "[" + std::to_string(a.index) + "]";
     case Kind::Calculate:
@@ -389,7 +429,7 @@ std::string describe(const Action& a) {
     case Kind::Clear:
         return "Clear";
     case Kind::Language:
-        return std::string("Language ") + kLanguages[static_cast<std::size_t>(a.index)];
+        return "Language " + std::string(lang::kLanguageNames[static_cast<std::size_t>(a.index)]);
     }
     return "?";
 }

@@ -25,7 +25,7 @@ struct Action {
     Control list = Control::Combo1;
 };
 
-// "model 16CH", "mode Option1(1)", "choose Combo3[1]", "Calculate", "Clear", "Language German".
+// "model 16CH", "mode Option1_1", "choose Combo3[1]", "Calculate", "Clear", "Language German".
 std::string describe(const Action& action);
 
 struct Message {

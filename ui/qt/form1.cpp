@@ -3,11 +3,14 @@
 #include "calc/value_tables.h"
 #include "lang/captions.h"
 #include "lang/language_table.h"
+#include "ui/captioned_controls.h"
 #include "ui/qt/drop_down_list.h"
 #include "ui/qt/frame_box.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/option_button.h"
 #include "ui/qt/window_font.h"
+
+#include <kolvex/version.h>
 
 #include <QAbstractListModel>
 #include <QAction>
@@ -30,15 +33,6 @@
 #include <cstdint>
 
 namespace ui {
-namespace {
-
-constexpr auto kTitle = "Kolvex DVR Record time calculator Ver 0.38";
-
-// The layout is laid out in twips, 15 to a pixel at 96 dots per inch. Placing controls in Qt's
-// device-independent pixels lets Qt scale the whole window on a high-density screen.
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 8385 / kTwipsPerPixel;
-constexpr int kClientHeight = 4665 / kTwipsPerPixel;
 
 // A control's place in twips, from the top-left corner of its container. Inside a frame that is
 // the frame's own corner, which is also the origin of a QGroupBox's child coordinates.
@@ -49,6 +43,17 @@ struct Twips {
     int height;
 };
 
+namespace {
+
+// The version comes from the project's; the rest of the title never changes.
+constexpr std::string_view kTitleBeforeVersion = "Kolvex DVR Record time calculator Ver ";
+
+// The layout is laid out in twips, 15 to a pixel at 96 dots per inch. Placing controls in Qt's
+// device-independent pixels lets Qt scale the whole window on a high-density screen.
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 8385 / kTwipsPerPixel;
+constexpr int kClientHeight = 4665 / kTwipsPerPixel;
+
 QRect toPixels(Twips t) {
     return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel, t.height / kTwipsPerPixel};
 }
@@ -58,9 +63,9 @@ QString qt(std::string_view text) {
 }
 
 template <class Widget>
-Widget* place(QWidget* container, const char* name, Twips at) {
+Widget* place(QWidget* container, std::string_view name, Twips at) {
     auto* widget = new Widget(container);
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(qt(name));
     widget->setGeometry(toPixels(at));
     return widget;
 }
@@ -145,7 +150,7 @@ private:
     bool m_fitPending = false;
 };
 
-CaptionLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* list) {
+CaptionLabel* rowCaption(QWidget* frame, std::string_view name, Twips at, QComboBox* list) {
     auto* label = place<CaptionLabel>(frame, name, at);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -157,7 +162,7 @@ CaptionLabel* rowCaption(QWidget* frame, const char* name, Twips at, QComboBox* 
 
 // Select-only. Only the resolution entries can be wider than their field; they are fitted when the
 // form writes them, which it always does before that list is first enabled.
-DropDownList* dropDownList(QWidget* frame, const char* name, Twips at, const QStringList& entries) {
+DropDownList* dropDownList(QWidget* frame, std::string_view name, Twips at, const QStringList& entries) {
     auto* list = place<DropDownList>(frame, name, at);
     list->setMaxVisibleItems(14);
     list->addItems(entries);
@@ -211,21 +216,30 @@ private:
 
 constexpr auto asIs = [](std::string_view text) { return text; };
 
-// The controls that carry a language caption, in the order of the initial captions.
-constexpr std::array<Control, lang::kInitialCaptions.size()> kCaptioned = {
-    Control::Option1_0, Control::Option1_1, Control::Label1_0, Control::Label1_1,  Control::Label1_2,
-    Control::Label1_3,  Control::Label1_4,  Control::Label1_5, Control::Clear_BTN, Control::Count_BTN,
-};
-
-// The Language menu items never change caption.
-constexpr std::array<const char*, 5> kLanguageItems = {"English", "Chinese", "German", "French", "Dutch"};
+// What a list offers as the window opens; Combo4's speeds come from a model of their own.
+QStringList initialEntries(Control list) {
+    switch (list) {
+    case Control::Combo1:
+        return textsOf(calc::kVideoSystemEntries, asIs);
+    case Control::Combo2:
+        return textsOf(calc::kQualityEntries, asIs);
+    case Control::Combo3: // until the first video system choice, those of the 4CH model in NTSC
+        return textsOf(calc::resolutionRow(1, 0), [](const calc::ResolutionEntry& e) { return e.text; });
+    case Control::Combo5:
+        return textsOf(calc::kRecordHours, [](const calc::HoursEntry& e) { return e.text; });
+    case Control::Combo6:
+        return textsOf(calc::kHddSizes, [](const calc::HddEntry& e) { return e.text; });
+    default:
+        return {};
+    }
+}
 
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     useWindowFont();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QLatin1String(kTitle));
+    setWindowTitle(qt(kTitleBeforeVersion) + qt(kolvex::kVersion));
     // Minimise and close, but no maximise: the window has one size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -235,7 +249,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(icon);
 
     buildMenu();
-    buildControls();
+    QWidget* client = buildClientArea();
+    buildModelFrame(client);
+    buildModeFrame(client);
+    buildResultBox(client);
+    buildSettingsFrame(client);
+    setInitialCaptions();
+    setStartStates();
+    orderFocus();
     bindEvents();
 
     // The client area has a fixed size; the menu bar sits on top of it, however tall the style
@@ -252,22 +273,23 @@ void Form1::buildMenu() {
     menuBar()->setObjectName(QStringLiteral("MenuBar"));
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Language"));
     menu->setObjectName(QStringLiteral("Language_Main"));
-    for (std::size_t i = 0; i < kLanguageItems.size(); ++i) {
-        QAction* item = menu->addAction(QLatin1String(kLanguageItems[i]));
+    for (std::size_t i = 0; i < lang::kLanguageNames.size(); ++i) {
+        QAction* item = menu->addAction(qt(lang::kLanguageNames[i]));
         item->setObjectName(QStringLiteral("Language_%1").arg(i));
         connect(item, &QAction::triggered, this,
                 [this, index = static_cast<std::int16_t>(i)] { m_form.onLanguageChosen(index); });
     }
 }
 
-void Form1::buildControls() {
+QWidget* Form1::buildClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+    return client;
+}
 
-    // Each container's children are created in stacking order, so a later one lies above an
-    // earlier one where they overlap.
+void Form1::buildModelFrame(QWidget* client) {
     auto* frame3 = place<FrameBox>(client, "Frame3", {120, 120, 8175, 615});
     frame3->setTitle(QStringLiteral("DVR MODEL"));
     auto* option2_1 = place<OptionButton>(frame3, "Option2_1", {120, 240, 1215, 255});
@@ -276,93 +298,119 @@ void Form1::buildControls() {
     option2_1->setText(QStringLiteral("4CH"));
     option2_2->setText(QStringLiteral("8CH"));
     option2_3->setText(QStringLiteral("16CH"));
+    // An option's id in its group is its index in its control array.
+    m_models = new QButtonGroup(this);
+    m_models->setObjectName(QStringLiteral("Option2"));
+    m_models->addButton(option2_1, 1);
+    m_models->addButton(option2_2, 2);
+    m_models->addButton(option2_3, 3);
+}
 
+void Form1::buildModeFrame(QWidget* client) {
     auto* frame2 = place<FrameBox>(client, "Frame2", {120, 720, 8175, 615});
-    auto* option1_1 = place<OptionButton>(frame2, "Option1_1", {3240, 240, 4455, 255});
-    auto* option1_0 = place<OptionButton>(frame2, "Option1_0", {240, 240, 2655, 255});
+    auto* option1_1 = addControl<OptionButton>(frame2, Control::Option1_1, {3240, 240, 4455, 255});
+    auto* option1_0 = addControl<OptionButton>(frame2, Control::Option1_0, {240, 240, 2655, 255});
+    m_modes = new QButtonGroup(this);
+    m_modes->setObjectName(QStringLiteral("Option1"));
+    m_modes->addButton(option1_0, 0);
+    m_modes->addButton(option1_1, 1);
+}
 
+void Form1::buildResultBox(QWidget* client) {
     m_text1 = place<QPlainTextEdit>(client, "Text1", {4320, 1440, 3975, 3135});
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab leaves the result box for the next control instead of typing a tab into it.
     m_text1->setTabChangesFocus(true);
+}
 
+void Form1::buildSettingsFrame(QWidget* client) {
     auto* frame1 = place<FrameBox>(client, "Frame1", {120, 1320, 4095, 3255});
-    // Until the first video system choice the resolutions are those of the 4CH model in NTSC.
-    const calc::ResolutionRow& firstResolutions = calc::resolutionRow(1, 0);
-    auto* combo5 = dropDownList(frame1, "Combo5", {2400, 2280, 1575, 300},
-                                textsOf(calc::kRecordHours, [](const calc::HoursEntry& e) { return e.text; }));
-    auto* clearButton = place<QPushButton>(frame1, "Clear_BTN", {480, 2760, 1335, 375});
-    auto* combo1 = dropDownList(frame1, "Combo1", {2400, 360, 1575, 300}, textsOf(calc::kVideoSystemEntries, asIs));
-    auto* combo2 = dropDownList(frame1, "Combo2", {2400, 840, 1575, 300}, textsOf(calc::kQualityEntries, asIs));
-    auto* combo3 = dropDownList(frame1, "Combo3", {2400, 1320, 1575, 300},
-                                textsOf(firstResolutions, [](const calc::ResolutionEntry& e) { return e.text; }));
-    auto* combo4 = dropDownList(frame1, "Combo4", {2400, 1800, 1575, 300}, {});
-    combo4->setModel(new SpeedEntries(combo4));
-    combo4->setCurrentIndex(-1);
-    auto* countButton = place<QPushButton>(frame1, "Count_BTN", {2160, 2760, 1335, 375});
-    // Enter presses a focused button as Space does, as on any Windows dialog.
-    clearButton->setAutoDefault(true);
-    countButton->setAutoDefault(true);
-    auto* combo6 = dropDownList(frame1, "Combo6", {2400, 2280, 1575, 300},
-                                textsOf(calc::kHddSizes, [](const calc::HddEntry& e) { return e.text; }));
-    auto* label1_5 = rowCaption(frame1, "Label1_5", {120, 2280, 2175, 375}, combo6);
-    auto* label1_4 = rowCaption(frame1, "Label1_4", {120, 2280, 1935, 375}, combo5);
-    auto* label1_0 = rowCaption(frame1, "Label1_0", {120, 360, 2175, 375}, combo1);
-    auto* label1_1 = rowCaption(frame1, "Label1_1", {120, 840, 2175, 375}, combo2);
-    auto* label1_2 = rowCaption(frame1, "Label1_2", {120, 1320, 2175, 375}, combo3);
-    auto* label1_3 = rowCaption(frame1, "Label1_3", {120, 1800, 2175, 375}, combo4);
+    addList(frame1, Control::Combo5, {2400, 2280, 1575, 300});
+    addButton(frame1, Control::Clear_BTN, {480, 2760, 1335, 375});
+    addList(frame1, Control::Combo1, {2400, 360, 1575, 300});
+    addList(frame1, Control::Combo2, {2400, 840, 1575, 300});
+    addList(frame1, Control::Combo3, {2400, 1320, 1575, 300});
+    addList(frame1, Control::Combo4, {2400, 1800, 1575, 300});
+    addButton(frame1, Control::Count_BTN, {2160, 2760, 1335, 375});
+    addList(frame1, Control::Combo6, {2400, 2280, 1575, 300});
+    addRowCaption(frame1, Control::Label1_5, {120, 2280, 2175, 375}, Control::Combo6);
+    addRowCaption(frame1, Control::Label1_4, {120, 2280, 1935, 375}, Control::Combo5);
+    addRowCaption(frame1, Control::Label1_0, {120, 360, 2175, 375}, Control::Combo1);
+    addRowCaption(frame1, Control::Label1_1, {120, 840, 2175, 375}, Control::Combo2);
+    addRowCaption(frame1, Control::Label1_2, {120, 1320, 2175, 375}, Control::Combo3);
+    addRowCaption(frame1, Control::Label1_3, {120, 1800, 2175, 375}, Control::Combo4);
+}
 
-    m_controls = {option1_0, option1_1, label1_0, label1_1, label1_2, label1_3, label1_4,    label1_5,
-                  combo1,    combo2,    combo3,   combo4,   combo5,   combo6,   clearButton, countButton};
-    for (std::size_t i = 0; i < kCaptioned.size(); ++i) {
-        if (auto* label = dynamic_cast<CaptionLabel*>(control(kCaptioned[i]))) {
-            label->setCaption(qt(lang::kInitialCaptions[i]), CaptionLabel::Fit::WhenDrawn);
+template <class Widget>
+Widget* Form1::addControl(QWidget* container, Control c, const Twips& at) {
+    auto* widget = place<Widget>(container, controlName(c), at);
+    m_controls[static_cast<std::size_t>(c)] = widget;
+    return widget;
+}
+
+void Form1::addButton(QWidget* frame, Control c, const Twips& at) {
+    // Enter presses a focused button as Space does, as on any Windows dialog.
+    addControl<QPushButton>(frame, c, at)->setAutoDefault(true);
+}
+
+void Form1::addList(QWidget* frame, Control c, const Twips& at) {
+    QComboBox* list = dropDownList(frame, controlName(c), at, initialEntries(c));
+    if (c == Control::Combo4) {
+        list->setModel(new SpeedEntries(list));
+        list->setCurrentIndex(-1);
+    }
+    m_controls[static_cast<std::size_t>(c)] = list;
+}
+
+void Form1::addRowCaption(QWidget* frame, Control c, const Twips& at, Control list) {
+    m_controls[static_cast<std::size_t>(c)] = rowCaption(frame, controlName(c), at, this->list(list));
+}
+
+void Form1::setInitialCaptions() {
+    for (const auto& [c, item] : kCaptionedControls) {
+        const std::string_view caption = lang::kInitialCaptions[item];
+        if (auto* label = dynamic_cast<CaptionLabel*>(control(c))) {
+            label->setCaption(qt(caption), CaptionLabel::Fit::WhenDrawn);
         } else {
-            setCaption(kCaptioned[i], lang::kInitialCaptions[i]);
+            setCaption(c, caption);
         }
     }
-    setResultName(resultBoxName(lang::English));
+    setResultName(initialResultBoxName());
+}
 
-    // One group per frame; an option's id is its index in its control array.
-    auto* models = new QButtonGroup(this);
-    models->setObjectName(QStringLiteral("Option2"));
-    models->addButton(option2_1, 1);
-    models->addButton(option2_2, 2);
-    models->addButton(option2_3, 3);
-    auto* modes = new QButtonGroup(this);
-    modes->setObjectName(QStringLiteral("Option1"));
-    modes->addButton(option1_0, 0);
-    modes->addButton(option1_1, 1);
-
+void Form1::setStartStates() {
     // Only the model options, Calculate, the result box and the menu take input at start; the
     // disk size row lies hidden under the duration row.
-    for (Control c : {Control::Option1_0, Control::Option1_1, Control::Combo1, Control::Combo2, Control::Combo3,
-                      Control::Combo4, Control::Combo5, Control::Combo6, Control::Label1_0, Control::Label1_1,
-                      Control::Label1_2, Control::Label1_3, Control::Label1_4, Control::Label1_5, Control::Clear_BTN}) {
-        setEnabled(c, false);
+    for (int i = 0; i < kControlCount; ++i) {
+        if (const auto c = static_cast<Control>(i); c != Control::Count_BTN) {
+            setControlEnabled(c, false);
+        }
     }
-    setVisible(Control::Combo6, false);
-    setVisible(Control::Label1_5, false);
+    setControlVisible(Control::Combo6, false);
+    setControlVisible(Control::Label1_5, false);
+}
 
+void Form1::orderFocus() {
     // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
-    const std::array<QWidget*, 14> focusOrder = {countButton, combo4,      combo3,    combo2,    combo1,
-                                                 m_text1,     clearButton, combo5,    option1_0, option1_1,
-                                                 combo6,      option2_2,   option2_3, option2_1};
+    const std::array<QWidget*, 14> focusOrder = {
+        control(Control::Count_BTN), control(Control::Combo4), control(Control::Combo3),
+        control(Control::Combo2),    control(Control::Combo1), m_text1,
+        control(Control::Clear_BTN), control(Control::Combo5), control(Control::Option1_0),
+        control(Control::Option1_1), control(Control::Combo6), m_models->button(2),
+        m_models->button(3),         m_models->button(1)};
     for (std::size_t i = 1; i < focusOrder.size(); ++i) {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }
-    countButton->setFocus();
+    control(Control::Count_BTN)->setFocus();
 }
 
 void Form1::bindEvents() {
-    auto* models = findChild<QButtonGroup*>(QStringLiteral("Option2"), Qt::FindDirectChildrenOnly);
-    auto* modes = findChild<QButtonGroup*>(QStringLiteral("Option1"), Qt::FindDirectChildrenOnly);
     // A click reaches the handler even on the option that is already selected.
-    connect(models, &QButtonGroup::idClicked, this,
+    connect(m_models, &QButtonGroup::idClicked, this,
             [this](int id) { m_form.onModelChosen(static_cast<std::int16_t>(id)); });
-    connect(modes, &QButtonGroup::idClicked, this,
+    connect(m_modes, &QButtonGroup::idClicked, this,
             [this](int id) { m_form.onModeChosen(static_cast<std::int16_t>(id)); });
 
     // activated, unlike currentIndexChanged, fires for every choice the user makes, the same
@@ -384,11 +432,11 @@ QComboBox* Form1::list(Control c) const {
     return qobject_cast<QComboBox*>(control(c));
 }
 
-void Form1::setEnabled(Control c, bool enabled) {
+void Form1::setControlEnabled(Control c, bool enabled) {
     control(c)->setEnabled(enabled);
 }
 
-void Form1::setVisible(Control c, bool visible) {
+void Form1::setControlVisible(Control c, bool visible) {
     control(c)->setVisible(visible);
 }
 

@@ -7,10 +7,13 @@
 
 #include <array>
 
+class QButtonGroup;
 class QComboBox;
 class QPlainTextEdit;
 
 namespace ui {
+
+struct Twips;
 
 // The calculator's one window: every control at its fixed place, bound so that each user event
 // reaches exactly one handler of the form. It keeps no state of its own; the form owns it all
@@ -30,8 +33,8 @@ public:
 
     const Form& form() const { return m_form; }
 
-    void setEnabled(Control c, bool enabled) override;
-    void setVisible(Control c, bool visible) override;
+    void setControlEnabled(Control c, bool enabled) override;
+    void setControlVisible(Control c, bool visible) override;
     void setCaption(Control c, std::string_view caption) override;
     int selectedIndex(Control list) const override;
     std::string selectedText(Control list) const override;
@@ -41,14 +44,27 @@ public:
     void showMessage(std::string_view title, std::string_view text) override;
     std::string decimalSeparator() const override;
 
-    // QWidget's own setEnabled and setVisible stay reachable under their usual names.
-    using QMainWindow::setEnabled;
-    using QMainWindow::setVisible;
-
 private:
-    void buildControls();
+    // The steps that build the window, in the order the constructor runs them. Each container's
+    // children are created in stacking order, so a later one lies above an earlier one.
     void buildMenu();
+    QWidget* buildClientArea();
+    void buildModelFrame(QWidget* client);    // Frame3 with the Option2 group
+    void buildModeFrame(QWidget* client);     // Frame2 with the Option1 group
+    void buildResultBox(QWidget* client);     // Text1
+    void buildSettingsFrame(QWidget* client); // Frame1: the six rows and the two buttons
+    void setInitialCaptions();
+    void setStartStates();
+    void orderFocus();
     void bindEvents();
+
+    // A control the form reaches is created, named after its ui::Control and kept in that
+    // control's slot in one step, so no slot can hold another control's widget.
+    template <class Widget>
+    Widget* addControl(QWidget* container, Control c, const Twips& at);
+    void addButton(QWidget* frame, Control c, const Twips& at);
+    void addList(QWidget* frame, Control c, const Twips& at);
+    void addRowCaption(QWidget* frame, Control c, const Twips& at, Control list);
 
     QWidget* control(Control c) const { return m_controls[static_cast<std::size_t>(c)]; }
     QComboBox* list(Control c) const;
@@ -56,6 +72,8 @@ private:
     // The controls the form reaches, by ui::Control; they are owned by their Qt parents.
     std::array<QWidget*, kControlCount> m_controls{};
     QPlainTextEdit* m_text1 = nullptr;
+    QButtonGroup* m_models = nullptr; // Option2: ids 1 to 3
+    QButtonGroup* m_modes = nullptr;  // Option1: ids 0 and 1
     Form m_form{*this};
 };
 
