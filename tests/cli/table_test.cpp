@@ -1,7 +1,5 @@
 #include "cli/table.h"
 
-#include "calc/value_tables.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,33 +22,6 @@ public:
     std::string_view lastModel;
     std::vector<std::string> seen;
 };
-
-Query everything(Mode mode) {
-    Query q;
-    q.models = {1, 2, 3};
-    q.systems = {0, 1};
-    q.qualities = {0, 1, 2, 3, 4};
-    q.resolutions = {{0, {}}, {1, {}}, {2, {}}};
-    for (int e = 0; e < static_cast<int>(calc::kSpeedEntryCount); ++e) {
-        q.speeds.push_back(e);
-    }
-    q.mode = mode;
-    const std::size_t periods = mode == Mode::Capacity ? calc::kRecordHours.size() : calc::kHddSizes.size();
-    for (int e = 0; e < static_cast<int>(periods); ++e) {
-        q.periods.push_back(e);
-    }
-    return q;
-}
-
-TEST(Table, TheFullTablesHaveEveryCombinationOnce) {
-    for (const auto& [mode, rows] : {std::pair{Mode::Capacity, 1'258'740ULL}, std::pair{Mode::Time, 809'190ULL}}) {
-        const Query q = everything(mode);
-        EXPECT_EQ(countCombinations(q), rows);
-        CountingSink sink;
-        walkTable(q, sink);
-        EXPECT_EQ(sink.rows, rows);
-    }
-}
 
 TEST(Table, AResolutionTextGivesRowsOnlyForTheModelsAndSystemsThatShowIt) {
     Query q;
