@@ -44,7 +44,8 @@ void defineOptions(CLI::App& app, RawOptions& raw) {
     app.add_flag("--crlf", raw.crlf, "end lines with CR LF");
     app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kolvex::kVersion));
     app.footer("Each list takes several values separated by commas, or all; every combination is worked out.\n"
-               "Exit status: 0 done, 2 bad option or value, 3 one combination with nothing to report.");
+               "Exit status: 0 done, 1 output not written, 2 bad option or value, 3 a text report or the only\n"
+               "combination with nothing to report (an item not chosen).");
 }
 
 Query toQuery(const RawOptions& raw) {
