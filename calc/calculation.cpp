@@ -63,14 +63,12 @@ private:
 
 // Lines 1 to 5 are the same in both modes but for the joint of the quality line.
 void writeSettingsLines(ReportWriter& w, const RecordSettings& s, const ListTexts& lists, std::string_view joint) {
-    // Fields recorded per second, as the list shows the speed: the picture rate over n.
-    const double fields = static_cast<double>(s.ImageRate) / (1.0 / s.SpeedFactor.toDouble());
     w.separatorLine();
     w.label(lang::VideoSystemLabel).text(lists.videoSystem).end();
     w.label(lang::ReportQuality).text(lists.quality).text(joint).integer(s.FieldSizeK).text(" K").end();
     w.label(lang::ReportResolution).text(lists.resolution).end();
     // " fileds" is spelt so on purpose: the report keeps the recorder software's text byte for byte.
-    w.label(lang::ReportSpeed).text(lists.speed).text("X = ").real(fields).text(" fileds").end();
+    w.label(lang::ReportSpeed).text(lists.speed).text("X = ").real(fieldsPerSecond(s)).text(" fileds").end();
 }
 
 } // namespace
@@ -84,31 +82,39 @@ bool isComplete(const RecordSettings& s) {
     return s.SystemChosen && s.QualityChosen && s.ResolutionChosen && s.SpeedChosen && modeItem;
 }
 
-CalculationOutcome calculate(RecordSettings& s, const ListTexts& lists, std::string_view decimalSeparator) {
-    const auto missingItem = [&s] {
-        return CalculationOutcome{false,
-                                  s.LanguageTable.text(lang::languageRow(s.LanguageIndex), lang::MissingItemMessage)};
-    };
+double fieldsPerSecond(const RecordSettings& s) {
+    return static_cast<double>(s.ImageRate) / (1.0 / s.SpeedFactor.toDouble());
+}
+
+bool calculateResults(RecordSettings& s) {
     if (!isComplete(s)) {
-        return missingItem();
+        return false;
     }
     const FixedPoint perHour = hourlyAmount(s);
     if (perHour.raw() == 0) {
-        return missingItem();
+        return false;
     }
-
     const double p = perHour.toDouble();
-    ReportWriter w(s, decimalSeparator);
     if (isCapacityMode(s)) {
-        const double size = p / kBinaryStep * static_cast<double>(s.RecordHours) / kBinaryStep;
-        s.RecordSizeGB = FixedPoint::fromDouble(size);
-        writeSettingsLines(w, s, lists, "= ");
-        w.label(lang::DurationLabel).text(lists.duration).end();
-        w.label(lang::ReportSize).fixed(s.RecordSizeGB).text(" GB").end();
+        s.RecordSizeGB = FixedPoint::fromDouble(p / kBinaryStep * static_cast<double>(s.RecordHours) / kBinaryStep);
     } else {
         const double gigabytesPerHour = p / kBinaryStep / kBinaryStep;
         s.RecordTimeHours = FixedPoint::fromDouble(static_cast<double>(s.HddSizeGB) / gigabytesPerHour);
         s.RecordTimeDays = FixedPoint::fromDouble(s.RecordTimeHours.toDouble() / 24.0);
+    }
+    return true;
+}
+
+CalculationOutcome calculate(RecordSettings& s, const ListTexts& lists, std::string_view decimalSeparator) {
+    if (!calculateResults(s)) {
+        return {false, s.LanguageTable.text(lang::languageRow(s.LanguageIndex), lang::MissingItemMessage)};
+    }
+    ReportWriter w(s, decimalSeparator);
+    if (isCapacityMode(s)) {
+        writeSettingsLines(w, s, lists, "= ");
+        w.label(lang::DurationLabel).text(lists.duration).end();
+        w.label(lang::ReportSize).fixed(s.RecordSizeGB).text(" GB").end();
+    } else {
         writeSettingsLines(w, s, lists, " = ");
         w.label(lang::HddSizeLabel).text(lists.hddSize).end();
         w.label(lang::ReportTime).fixed(s.RecordTimeHours).text(w.item(lang::HourUnit)).end();

@@ -28,6 +28,14 @@ FixedPoint hourlyAmount(const RecordSettings& s);
 // Whether every item the current mode needs is chosen; the other mode's item is not looked at.
 bool isComplete(const RecordSettings& s);
 
+// Fields recorded per second as the speed line shows them: the picture rate over n.
+double fieldsPerSecond(const RecordSettings& s);
+
+// The arithmetic of Calculate without the report: when every item the mode needs is chosen and
+// something is recorded per hour, stores the results of the current mode in the record and returns
+// true; otherwise returns false and leaves the record untouched.
+bool calculateResults(RecordSettings& s);
+
 // Pressing Calculate: either the missing-item message in the current language with the record
 // untouched, or the results of the current mode stored in the record and the report to show.
 // A recording that would take nothing per hour (a quality or resolution marked chosen by a list

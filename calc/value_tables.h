@@ -10,6 +10,9 @@
 // entry texts are never parsed.
 namespace calc {
 
+// The captions of the model options Option2(1) to Option2(3), by element index - 1.
+inline constexpr std::array<std::string_view, 3> kModelCaptions = {"4CH", "8CH", "16CH"};
+
 inline constexpr std::array<std::string_view, 2> kVideoSystemEntries = {"NTSC", "PAL"};
 inline constexpr std::array<std::string_view, 5> kQualityEntries = {"HYPER", "SUPER", "HIGH", "MIDDLE", "LOW"};
 

@@ -33,6 +33,8 @@ icons="$usr/share/icons/hicolor"
 
 expected=(
     "bin/kolvex-calculator"
+    "bin/kolvex-calc"
+    "share/man/man1/kolvex-calc.1.gz"
     "share/applications/$app_id.desktop"
     "share/metainfo/$app_id.metainfo.xml"
     "share/icons/hicolor/16x16/apps/$app_id.png"
@@ -50,6 +52,7 @@ if [ "$installed" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
 fi
 
 check "the program is an executable" test -x "$usr/bin/kolvex-calculator"
+check "the command-line program runs" grep -qx "kolvex-calc [0-9.]*" <("$usr/bin/kolvex-calc" --version)
 for size in 16 32 48 256; do
     check "the ${size} px icon is a ${size} x ${size} PNG" \
         grep -q "PNG image data, $size x $size," <(file -b "$icons/${size}x${size}/apps/$app_id.png")

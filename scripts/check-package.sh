@@ -66,6 +66,7 @@ as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-r
 [ "$(dpkg-query -W -f='${Version}' "$package")" = "$version" ] || { echo "FAIL installed version is not $version"; exit 1; }
 [ -x "$program" ] || { echo "FAIL $program is not installed"; exit 1; }
 desktop-file-validate "$desktop_entry"
+/usr/bin/kolvex-calc --version | grep -qx "kolvex-calc 0.38" || { echo "FAIL /usr/bin/kolvex-calc does not run"; exit 1; }
 echo "ok   $package $(dpkg-query -W -f='${Version}' "$package") installed, desktop entry valid"
 
 xvfb-run -a "$0" --in-display

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Cross-compiles the toolkit-free libraries (calc, lang, the form) and their tests for 64-bit
-# Windows with Debian's mingw-w64, together with the executable's Windows resources, to show that
-# the core builds for Windows with no POSIX-only code. When wine is installed the Windows test
+# Cross-compiles the toolkit-free libraries (calc, lang, the form), kolvex-calc and their tests for
+# 64-bit Windows with Debian's mingw-w64, together with the executable's Windows resources, to show
+# that the core builds for Windows with no POSIX-only code. When wine is installed the Windows test
 # programs run under it too; otherwise building them is the check. With --wine, wine is installed
 # first when missing (about 100 MB to download).
 set -euo pipefail
@@ -16,7 +16,7 @@ fi
 
 # The mingw-w64 headers offer some POSIX headers that Windows compilers lack, so a build with them
 # alone would not notice these.
-core_sources=(calc lang ui/form.h ui/form.cpp ui/view.h ui/captioned_controls.h tests/calc tests/lang tests/ui)
+core_sources=(calc lang cli ui/form.h ui/form.cpp ui/view.h ui/captioned_controls.h tests/calc tests/lang tests/ui)
 posix_only='^\s*#\s*include\s*<(unistd|pthread|dirent|dlfcn|strings|termios|poll|libgen|langinfo|xlocale|sys/(mman|socket|time|times|wait|ioctl|select|utsname|resource|un|stat))\.h>'
 if grep -rnE "$posix_only" "${core_sources[@]}"; then
     echo "FAIL the toolkit-free code includes POSIX-only headers (above)"
@@ -34,7 +34,7 @@ cmake -S . -B "$build_dir" -G Ninja \
 cmake --build "$build_dir" -j "$(nproc)"
 
 shopt -s nullglob
-programs=("$build_dir"/tests/*.exe "$build_dir"/packaging/*.exe)
+programs=("$build_dir"/tests/*.exe "$build_dir"/packaging/*.exe "$build_dir"/cli/kolvex-calc.exe)
 if [ ${#programs[@]} -eq 0 ]; then
     echo "FAIL no Windows test programs were built"
     exit 1
@@ -56,6 +56,17 @@ if command -v wine >/dev/null 2>&1; then
     # Discovery runs each program under wine to list its tests.
     ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
     echo "ok   the Windows test programs pass under wine"
+    # The command-line program as a user starts it: Windows line ends, the German decimal comma.
+    report=(--model 4CH --system NTSC --quality HIGH --resolution 1 --speed 1/10 --hdd 500G --language de)
+    if ! cmp <(LC_ALL=de_DE.UTF-8 wine "$build_dir/cli/kolvex-calc.exe" "${report[@]}") \
+        <(printf '%s\r\n' "=======================================" "Videosystem : NTSC" \
+            "Aufzeichnungsqualitat  : HIGH = 20 K" "Aufzeichnungsauflosung : 60IPS@720*240" \
+            "Geschwindigkeit  : 1/10X = 6 fileds" "Festplattengrose : 500G" "Aufzeichnungsdauer : 1213,6296Stunde" \
+            "Aufzeichnungsdauer : 50,5679Tag" "======================================="); then
+        echo "FAIL kolvex-calc.exe under wine did not write the window's report"
+        exit 1
+    fi
+    echo "ok   kolvex-calc.exe under wine writes the window's report, CR LF and the German decimal comma"
 else
     echo "note wine is not installed: the Windows test programs were built, not run"
 fi

@@ -1,0 +1,20 @@
+# CLI11, the argument parser of kolvex-calc (Debian: libcli11-dev). It is headers only, so a cross
+# build (mingw-w64) can use the host's copy; that copy is staged in a folder of its own, since the
+# host's /usr/include must not be searched when compiling for another system.
+if(TARGET CLI11::CLI11)
+    return()
+endif()
+find_package(CLI11 2.1 CONFIG QUIET)
+if(NOT CLI11_FOUND AND CMAKE_CROSSCOMPILING)
+    find_path(KOLVEX_CLI11_HOST_INCLUDE CLI/CLI.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH NO_DEFAULT_PATH)
+    if(KOLVEX_CLI11_HOST_INCLUDE)
+        set(staged ${PROJECT_BINARY_DIR}/cli11-headers)
+        file(COPY ${KOLVEX_CLI11_HOST_INCLUDE}/CLI DESTINATION ${staged})
+        add_library(CLI11::CLI11 INTERFACE IMPORTED)
+        set_target_properties(CLI11::CLI11 PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${staged})
+        set(CLI11_FOUND TRUE)
+    endif()
+endif()
+if(NOT CLI11_FOUND)
+    message(FATAL_ERROR "CLI11 not found: install libcli11-dev (./scripts/install-deps.sh does)")
+endif()
