@@ -8,10 +8,11 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth x11-utils fonts-arphic-uming fonts-dejavu-core
+    weston qt6-wayland
     locales
 )
 if [ "${1:-}" = "--packaging" ]; then
-    packages+=(desktop-file-utils appstream dpkg-dev file g++-mingw-w64-x86-64-posix)
+    packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db g++-mingw-w64-x86-64-posix)
 fi
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
@@ -12,16 +13,38 @@
 namespace ui {
 namespace {
 
-// The window has one size. A maximise request (a title bar the toolkit draws itself offers one
-// on Wayland, also by a double click) is answered at once with the normal state, before the
-// compositor's reply to it is taken: a Wayland compositor ends a program whose window keeps
-// another size than the one it was told to take.
-void keepNormalState(QWindow& window) {
-    QObject::connect(&window, &QWindow::windowStateChanged, &window, [&window](Qt::WindowState state) {
-        if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen) {
-            window.setWindowStates(window.windowStates() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+// The window has one size, so it answers a request to maximise it (or make it full screen) with
+// the normal state. On Wayland the toolkit's own title bar offers maximise (its button, a double
+// click) and the compositor then requires the window to take the size it names, ending a program
+// whose window keeps another: the window takes that size for the moment, its controls where they
+// are, and its one size again once the compositor has answered the return to the normal state.
+void keepNormalState(QWidget& widget) {
+    QWindow* window = widget.windowHandle();
+    const bool wayland = QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+    QObject::connect(window, &QWindow::windowStateChanged, window, [window, wayland](Qt::WindowState state) {
+        if (state != Qt::WindowMaximized && state != Qt::WindowFullScreen) {
+            return;
         }
+        const auto returnToNormal = [window] {
+            window->setWindowStates(window->windowStates() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+        };
+        if (!wayland) {
+            returnToNormal();
+            return;
+        }
+        // Asked for once the window has been drawn at the compositor's size: a request before
+        // that would be taken for the state the compositor already has, and left unanswered.
+        window->setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+        QMetaObject::invokeMethod(window, returnToNormal, Qt::QueuedConnection);
     });
+    const auto fixAgain = [window, &widget] {
+        if (window->maximumSize() != widget.maximumSize() && window->size() == widget.maximumSize() &&
+            (window->windowStates() & (Qt::WindowMaximized | Qt::WindowFullScreen)) == 0) {
+            window->setMaximumSize(widget.maximumSize());
+        }
+    };
+    QObject::connect(window, &QWindow::widthChanged, window, fixAgain);
+    QObject::connect(window, &QWindow::heightChanged, window, fixAgain);
 }
 
 } // namespace
@@ -42,7 +65,7 @@ void start(Form1& window) {
     // centred (move() would place the frame's corner).
     window.setGeometry(placeOnScreen(window.size(), window.screen()->availableGeometry()));
     window.show();
-    keepNormalState(*window.windowHandle());
+    keepNormalState(window);
 }
 
 } // namespace ui
