@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth x11-utils fonts-arphic-uming fonts-dejavu-core
-    weston qt6-wayland
+    weston qt6-wayland libxcb1-dev openbox
     locales
 )
 if [ "${1:-}" = "--packaging" ]; then

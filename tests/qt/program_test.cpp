@@ -186,6 +186,9 @@ std::optional<QRect> windowOnScreen(const QString& title) {
         return std::nullopt;
     }
     const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+    if (!text.contains(QStringLiteral("Map State: IsViewable"))) {
+        return std::nullopt;
+    }
     const auto number = [&text](const char* label) {
         const QRegularExpression pattern(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(label)));
         return pattern.match(text).captured(1).toInt();
@@ -264,6 +267,65 @@ TEST_F(ProgramOnScreenTest, AWindowLargerThanTheScreenKeepsItsTopLeftCornerOnIt)
         EXPECT_GE(shown.window->top(), 0);
         EXPECT_LT(shown.window->top(), kScreenHeight / 2);
     }
+}
+
+// The output of a short command; empty when it fails.
+QString output(const QString& command, const QStringList& arguments) {
+    QProcess process;
+    process.start(command, arguments);
+    if (!process.waitForFinished(10000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// With a window manager (openbox) the window is centred with its frame, and where it first
+// appears is where it stays: no visible jump.
+TEST_F(ProgramOnScreenTest, WithAWindowManagerTheFrameIsCentredFromTheStart) {
+    QProcess manager;
+    manager.start(QStringLiteral("openbox"), {});
+    ASSERT_TRUE(manager.waitForStarted()) << "openbox is part of the project's setup";
+    for (int tries = 0; tries < 100; ++tries) {
+        if (output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QStringLiteral("window id"))) {
+            break;
+        }
+        QThread::msleep(100);
+    }
+
+    const QString title =
+        QStringLiteral("Kolvex DVR Record time calculator Ver %1").arg(QLatin1String(kolvex::kVersion));
+    const QTemporaryDir runtime;
+    QProcess program;
+    program.setProcessEnvironment(
+        environmentWith({{"DISPLAY", qEnvironmentVariable("DISPLAY")}, {"XDG_RUNTIME_DIR", runtime.path()}}));
+    program.start(kProgram, {});
+    ASSERT_TRUE(program.waitForStarted());
+    std::optional<QRect> first;
+    for (int tries = 0; tries < 1000 && !first && !program.waitForFinished(0); ++tries) {
+        first = windowOnScreen(title);
+    }
+    QThread::msleep(1000);
+    const std::optional<QRect> later = windowOnScreen(title);
+    const QString extents =
+        output(QStringLiteral("xprop"), {QStringLiteral("-name"), title, QStringLiteral("_NET_FRAME_EXTENTS")});
+    program.kill();
+    program.waitForFinished();
+    manager.kill();
+    manager.waitForFinished();
+
+    ASSERT_TRUE(first.has_value()) << qPrintable(QString::fromLocal8Bit(program.readAllStandardError()));
+    ASSERT_TRUE(later.has_value());
+    EXPECT_EQ(*first, *later) << "the window moved after it appeared";
+    // left, right, top, bottom
+    const QRegularExpressionMatch frame =
+        QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
+    ASSERT_TRUE(frame.hasMatch()) << qPrintable(extents);
+    ASSERT_GT(frame.captured(3).toInt(), 0) << "openbox draws a title bar";
+    const QRect framed = later->adjusted(-frame.captured(1).toInt(), -frame.captured(3).toInt(),
+                                         frame.captured(2).toInt(), frame.captured(4).toInt());
+    EXPECT_NEAR(framed.left() + framed.width() / 2.0, kScreenWidth / 2.0, 1.0) << qPrintable(extents);
+    EXPECT_NEAR(framed.top() + framed.height() / 2.0, kScreenHeight / 2.0, 1.0) << qPrintable(extents);
 }
 
 // A platform plugin the machine lacks falls back to the display that is there.

@@ -1,6 +1,7 @@
 #include "ui/qt/start.h"
 
 #include "ui/qt/form1.h"
+#include "ui/qt/window_frame.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -61,9 +62,11 @@ void start(Form1& window) {
     // The desktop entry the window belongs to: the Wayland app id that finds its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KOLVEX_APP_ID));
     window.load();
-    // The frame's size is not known before the window is shown, so it is the client area that is
-    // centred (move() would place the frame's corner).
-    window.setGeometry(placeOnScreen(window.size(), window.screen()->availableGeometry()));
+    // The window with its frame is centred where the window manager tells the frame's size before
+    // the window is shown; elsewhere (no window manager, Wayland, offscreen) the client area is.
+    const QMargins frame = expectedFrame(window).value_or(QMargins());
+    const QRect available = window.screen()->availableGeometry();
+    window.setGeometry(placeOnScreen(window.size().grownBy(frame), available).marginsRemoved(frame));
     window.show();
     keepNormalState(window);
 }
