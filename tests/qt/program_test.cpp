@@ -122,6 +122,23 @@ TEST(ProgramOptionsTest, AUsageErrorIsOneLineNamingTheArgumentAndHelp) {
     }
 }
 
+// The toolkit's standard options are left for the toolkit: the window opens (here offscreen).
+TEST(ProgramOptionsTest, TheToolkitsOwnOptionsStillWork) {
+    for (const QStringList& arguments :
+         {QStringList{"-platform", "offscreen"}, QStringList{"-platform", "offscreen", "-style", "fusion", "-reverse"},
+          QStringList{"--platform", "offscreen", "-style=fusion"}}) {
+        SCOPED_TRACE(qPrintable(arguments.join(QLatin1Char(' '))));
+        QProcess program;
+        program.setProcessEnvironment(environmentWith({}));
+        program.start(kProgram, arguments);
+        ASSERT_TRUE(program.waitForStarted());
+        EXPECT_FALSE(program.waitForFinished(1500))
+            << qPrintable(QString::fromLocal8Bit(program.readAllStandardError()));
+        program.kill();
+        program.waitForFinished();
+    }
+}
+
 // Where no window system can be used the program says so in one line of its own, naming the
 // platform and the display it tried and how to run it headless, and ends with status 1, never
 // with the toolkit's abort.
