@@ -57,9 +57,7 @@ std::vector<std::string> sessionPlatforms() {
     if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland") {
         platforms.emplace_back("wayland");
     }
-    if (qEnvironmentVariableIsSet("DISPLAY") || platforms.empty()) {
-        platforms.emplace_back("xcb");
-    }
+    platforms.emplace_back("xcb");
     return platforms;
 #endif
 }
