@@ -3,13 +3,16 @@
 # desktop sees there: the program, a desktop entry that desktop-file-validate accepts and that
 # names the installed program and icon, the icon in the hicolor theme at every size, and AppStream
 # metadata that appstreamcli accepts, pointing at the desktop entry and the English screenshot.
-# Usage: check-install-tree.sh <build dir> <staging dir> <application id> <source dir>
+# The package's documents: a machine-readable copyright file, a changelog of the project's version
+# and a manual page that man can read.
+# Usage: check-install-tree.sh <build dir> <staging dir> <application id> <source dir> <version>
 set -euo pipefail
 
 build=$1
 stage=$2
 app_id=$3
 source=$4
+version=$5
 
 failures=0
 check() { # check <what> <command...>
@@ -43,6 +46,9 @@ expected=(
     "share/icons/hicolor/256x256/apps/$app_id.png"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
     "share/doc/kolvex-calculator/fonts/RobotoCondensed-Apache-2.0.txt"
+    "share/man/man1/kolvex-calculator.1.gz"
+    "share/doc/kolvex-calculator/copyright"
+    "share/doc/kolvex-calculator/changelog.gz"
 )
 installed=$(cd "$usr" && find . -type f | sed 's|^\./||' | sort)
 check "exactly the program, its desktop entry, metadata, icons and font licence are installed" \
@@ -79,6 +85,20 @@ check "the metadata's screenshot is the English window picture over https" \
     grep -q "^https://.*/docs/window-en\.png$" <<<"$screenshot"
 check "the English window picture is in the repository" test -f "$source/docs/window-en.png"
 check "appstreamcli validate-tree --no-net accepts the installed tree" appstreamcli validate-tree --no-net "$stage"
+
+# The documents.
+docs="$usr/share/doc/kolvex-calculator"
+check "the copyright file is in Debian's machine-readable format" \
+    grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$docs/copyright"
+check "the copyright file gives the licence of every file" grep -qx "Files: \*" "$docs/copyright"
+check "the changelog's latest entry is version $version" \
+    test "$(zcat "$docs/changelog.gz" | dpkg-parsechangelog -l - -S Version)" = "$version"
+page="$usr/share/man/man1/kolvex-calculator.1.gz"
+check "the manual page is compressed at the highest level without a time stamp" \
+    test "$(zcat "$page" | gzip -9 -n | cmp - "$page" && echo same)" = same
+check "man reads the manual page without a warning" \
+    test -z "$(man -l --warnings "$page" 2>&1 >/dev/null)"
+check "the manual page names the program" grep -q "kolvex-calculator - " <(MANWIDTH=80 man -l "$page" 2>/dev/null)
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

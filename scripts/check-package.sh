@@ -40,14 +40,25 @@ fi
 "./scripts/install-deps.sh" --packaging
 
 build_dir=build-deb
+# Debian's hardening flags: fortified C library calls, stack protection, relocations read-only and
+# bound at start.
+buildflags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOLVEX_BUILD_TESTS=OFF -DKOLVEX_BUILD_BENCH=OFF \
-    -DKOLVEX_WERROR=ON >/dev/null
+    -DKOLVEX_WERROR=ON -DCMAKE_CXX_FLAGS="$(buildflags CPPFLAGS) $(buildflags CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(buildflags LDFLAGS)" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 rm -f "$build_dir"/*.deb
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 deb=$(ls "$build_dir"/*.deb)
 echo "built $deb"
-dpkg-deb --field "$deb" Package Version Depends
+dpkg-deb --field "$deb" Package Version Depends Recommends
+
+# No lintian error or warning; its notes (I:) are shown too.
+if ! lintian --fail-on error,warning --display-info "$deb"; then
+    echo "FAIL lintian reports an error or a warning (above)"
+    exit 1
+fi
+echo "ok   lintian reports no error and no warning"
 
 remove_package() {
     # Also a package left half installed by a failed step.
@@ -68,6 +79,11 @@ as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-r
 desktop-file-validate "$desktop_entry"
 /usr/bin/kolvex-calc --version | grep -qx "kolvex-calc 0.38" || { echo "FAIL /usr/bin/kolvex-calc does not run"; exit 1; }
 echo "ok   $package $(dpkg-query -W -f='${Version}' "$package") installed, desktop entry valid"
+man -w kolvex-calculator >/dev/null || { echo "FAIL man finds no page for kolvex-calculator"; exit 1; }
+echo "ok   man kolvex-calculator finds $(man -w kolvex-calculator)"
+printed=$(env -u DISPLAY -u WAYLAND_DISPLAY kolvex-calculator --version)
+[ "$printed" = "kolvex-calculator 0.38" ] || { echo "FAIL --version from PATH printed: $printed"; exit 1; }
+echo "ok   kolvex-calculator --version prints \"$printed\" without a display"
 
 xvfb-run -a "$0" --in-display
 

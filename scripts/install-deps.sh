@@ -9,10 +9,11 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth x11-utils fonts-arphic-uming fonts-dejavu-core fonts-liberation2
+    weston qt6-wayland libxcb1-dev openbox
     locales
 )
 if [ "${1:-}" = "--packaging" ]; then
-    packages+=(desktop-file-utils appstream dpkg-dev file g++-mingw-w64-x86-64-posix)
+    packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db g++-mingw-w64-x86-64-posix)
 fi
 
 missing=()

@@ -1,0 +1,377 @@
+// The calculator program itself, started as a user or a desktop starts it: its options, and what
+// it does where no window can be opened or the display is odd. Each case checks the exit status
+// and the lines the program prints.
+#include <kolvex/version.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace kolvex_test {
+namespace {
+
+const QString kProgram = QStringLiteral(KOLVEX_CALCULATOR_PATH);
+
+struct Finished {
+    int exitCode = -1;
+    bool crashed = false;
+    QString out;
+    QString err;
+};
+
+using Variables = std::vector<std::pair<QString, QString>>;
+
+// The environment of a machine without a display, plus the given variables.
+QProcessEnvironment environmentWith(const Variables& variables) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR", "XDG_SESSION_TYPE"}) {
+        environment.remove(QLatin1String(name));
+    }
+    for (const auto& [name, value] : variables) {
+        environment.insert(name, value);
+    }
+    return environment;
+}
+
+Finished run(const QStringList& arguments, const Variables& variables) {
+    QProcess program;
+    program.setProcessEnvironment(environmentWith(variables));
+    program.start(kProgram, arguments);
+    Finished result;
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+        result.err = QStringLiteral("(still running after 30 s)");
+        return result;
+    }
+    result.crashed = program.exitStatus() == QProcess::CrashExit;
+    result.exitCode = program.exitCode();
+    result.out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    result.err = QString::fromLocal8Bit(program.readAllStandardError());
+    return result;
+}
+
+// An X display number no server listens on.
+QString deadDisplay() {
+    for (int number = 4711;; ++number) {
+        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) &&
+            !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) {
+            return QStringLiteral(":%1").arg(number);
+        }
+    }
+}
+
+TEST(ProgramOptionsTest, HelpAndVersionPrintAndExitWithoutADisplay) {
+    const QString version = QStringLiteral("kolvex-calculator %1\n").arg(QLatin1String(kolvex::kVersion));
+    const struct {
+        const char* option;
+        QStringList expected; // in stdout
+    } cases[] = {
+        {"--help", {"Usage: " + kProgram, "-h, --help", "-v, --version", "--platform <name>", "--style <style>"}},
+        {"-h", {"Usage: " + kProgram}},
+        {"--version", {version}},
+        {"-v", {version}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        const Finished finished = run({QLatin1String(c.option)}, {});
+        EXPECT_FALSE(finished.crashed);
+        EXPECT_EQ(finished.exitCode, 0);
+        EXPECT_TRUE(finished.err.isEmpty()) << qPrintable(finished.err);
+        for (const QString& text : c.expected) {
+            EXPECT_TRUE(finished.out.contains(text)) << qPrintable(finished.out);
+        }
+    }
+    EXPECT_EQ(run({QStringLiteral("--version")}, {}).out, version);
+}
+
+TEST(ProgramOptionsTest, AUsageErrorIsOneLineNamingTheArgumentAndHelp) {
+    const QString longArgument(100 * 1024, QLatin1Char('x'));
+    const struct {
+        const char* name;
+        QStringList arguments;
+        QString named;
+    } cases[] = {
+        {"unknown long option", {"--bogus"}, "'--bogus'"},
+        {"unknown short option", {"-x"}, "'-x'"},
+        {"unknown option after a toolkit one", {"-style", "fusion", "--nope=1"}, "'--nope'"},
+        {"a file name", {"report.txt"}, "'report.txt'"},
+        {"a 100 KB argument, cut", {longArgument}, "'xxxxxxxxxx"},
+        {"a toolkit option without its value", {"-platform"}, "'-platform'"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Finished finished = run(c.arguments, {});
+        EXPECT_FALSE(finished.crashed);
+        EXPECT_EQ(finished.exitCode, 2);
+        EXPECT_TRUE(finished.out.isEmpty());
+        EXPECT_EQ(finished.err.count(QLatin1Char('\n')), 1) << qPrintable(finished.err.left(400));
+        EXPECT_TRUE(finished.err.contains(c.named)) << qPrintable(finished.err.left(400));
+        EXPECT_TRUE(finished.err.contains(QStringLiteral("--help"))) << qPrintable(finished.err.left(400));
+        EXPECT_LT(finished.err.size(), 2 * kProgram.size() + 200);
+    }
+}
+
+// The toolkit's standard options are left for the toolkit: the window opens (here offscreen).
+TEST(ProgramOptionsTest, TheToolkitsOwnOptionsStillWork) {
+    for (const QStringList& arguments :
+         {QStringList{"-platform", "offscreen"}, QStringList{"-platform", "offscreen", "-style", "fusion", "-reverse"},
+          QStringList{"--platform", "offscreen", "-style=fusion"}}) {
+        SCOPED_TRACE(qPrintable(arguments.join(QLatin1Char(' '))));
+        QProcess program;
+        program.setProcessEnvironment(environmentWith({}));
+        program.start(kProgram, arguments);
+        ASSERT_TRUE(program.waitForStarted());
+        EXPECT_FALSE(program.waitForFinished(1500))
+            << qPrintable(QString::fromLocal8Bit(program.readAllStandardError()));
+        program.kill();
+        program.waitForFinished();
+    }
+}
+
+// Where no window system can be used the program says so in one line of its own, naming the
+// platform and the display it tried and how to run it headless, and ends with status 1, never
+// with the toolkit's abort.
+TEST(ProgramDisplayTest, AnUnusableDisplayGivesOneLineAndStatusOne) {
+    const QTemporaryDir runtime; // a private runtime folder where no Wayland compositor runs
+    ASSERT_TRUE(runtime.isValid());
+    const QString dead = deadDisplay();
+    const struct {
+        const char* name;
+        QStringList arguments;
+        Variables variables;
+        QStringList named;
+    } cases[] = {
+        {"an X display no server listens on", {}, {{"DISPLAY", dead}}, {"\"xcb\" on display \"" + dead + "\""}},
+        {"a display name that is none", {}, {{"DISPLAY", "notadisplay"}}, {"\"xcb\" on display \"notadisplay\""}},
+        {"a platform plugin that is not installed",
+         {},
+         {{"QT_QPA_PLATFORM", "nosuchplugin"}},
+         {"\"nosuchplugin\" (not installed)"}},
+        {"a missing plugin named on the command line",
+         {"-platform", "nosuchplugin"},
+         {},
+         {"\"nosuchplugin\" (not installed)"}},
+        {"X11 without DISPLAY", {}, {{"QT_QPA_PLATFORM", "xcb"}}, {"\"xcb\" (DISPLAY is not set)"}},
+        {"Wayland where no compositor runs",
+         {},
+         {{"QT_QPA_PLATFORM", "wayland"}, {"XDG_RUNTIME_DIR", runtime.path()}, {"WAYLAND_DISPLAY", "kolvex-none"}},
+         {"\"wayland\" on display \"kolvex-none\""}},
+        {"a missing plugin, then a dead X display",
+         {},
+         {{"QT_QPA_PLATFORM", "nosuchplugin"}, {"DISPLAY", dead}},
+         {"\"nosuchplugin\" (not installed)", "\"xcb\" on display \"" + dead + "\""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Finished finished = run(c.arguments, c.variables);
+        EXPECT_FALSE(finished.crashed);
+        EXPECT_EQ(finished.exitCode, 1);
+        EXPECT_TRUE(finished.out.isEmpty());
+        EXPECT_EQ(finished.err.count(QLatin1Char('\n')), 1) << qPrintable(finished.err);
+        EXPECT_TRUE(finished.err.startsWith(kProgram + QStringLiteral(": cannot open the window")))
+            << qPrintable(finished.err);
+        for (const QString& text : c.named) {
+            EXPECT_TRUE(finished.err.contains(text)) << qPrintable(finished.err);
+        }
+        EXPECT_TRUE(finished.err.contains(QStringLiteral("xvfb-run ") + kProgram)) << qPrintable(finished.err);
+    }
+}
+
+// The window as an X11 display shows it, read with xwininfo; the program runs under a virtual
+// screen of 1024 x 768 without a window manager (CMake starts these tests under xvfb-run).
+struct Shown {
+    std::optional<QRect> window; // the client area on the screen; none when no window came up
+    bool stillRunning = false;
+    QString err;
+};
+
+std::optional<QRect> windowOnScreen(const QString& title) {
+    QProcess info;
+    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-name"), title});
+    if (!info.waitForFinished(10000) || info.exitCode() != 0) {
+        return std::nullopt;
+    }
+    const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+    if (!text.contains(QStringLiteral("Map State: IsViewable"))) {
+        return std::nullopt;
+    }
+    const auto number = [&text](const char* label) {
+        const QRegularExpression pattern(QStringLiteral("%1:\\s+(-?\\d+)").arg(QLatin1String(label)));
+        return pattern.match(text).captured(1).toInt();
+    };
+    return QRect(number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height"));
+}
+
+Shown show(const QStringList& arguments, const Variables& variables) {
+    const QString title =
+        QStringLiteral("Kolvex DVR Record time calculator Ver %1").arg(QLatin1String(kolvex::kVersion));
+    const QTemporaryDir runtime; // keeps the toolkit's note about a missing runtime folder out of stderr
+    Variables all = variables;
+    all.emplace_back(QStringLiteral("DISPLAY"), qEnvironmentVariable("DISPLAY"));
+    all.emplace_back(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    QProcess program;
+    program.setProcessEnvironment(environmentWith(all));
+    program.start(kProgram, arguments);
+    Shown shown;
+    if (!program.waitForStarted()) {
+        return shown;
+    }
+    for (int tries = 0; tries < 200 && !shown.window && !program.waitForFinished(0); ++tries) {
+        QThread::msleep(100);
+        shown.window = windowOnScreen(title);
+    }
+    QThread::msleep(300); // its first picture, and any late message
+    shown.window = windowOnScreen(title);
+    program.waitForFinished(0); // takes note of an exit
+    shown.stillRunning = program.state() == QProcess::Running;
+    program.kill();
+    program.waitForFinished();
+    shown.err = QString::fromLocal8Bit(program.readAllStandardError());
+    return shown;
+}
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+constexpr int kClientWidth = 559; // 8385 twips at 96 dots per inch
+
+class ProgramOnScreenTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            GTEST_SKIP() << "needs an X display of 1024 x 768 (run by CTest under xvfb-run)";
+        }
+    }
+};
+
+// A scale factor that is not a positive number is ignored with one warning line: the window
+// comes up at its normal size, centred.
+TEST_F(ProgramOnScreenTest, AnUnusableScaleFactorIsIgnoredWithOneWarning) {
+    for (const char* factor : {"0", "-1", "nan", "big"}) {
+        SCOPED_TRACE(factor);
+        const Shown shown = show({}, {{"QT_SCALE_FACTOR", QLatin1String(factor)}});
+        ASSERT_TRUE(shown.window.has_value()) << qPrintable(shown.err);
+        EXPECT_TRUE(shown.stillRunning);
+        EXPECT_EQ(shown.window->width(), kClientWidth);
+        EXPECT_EQ(shown.window->center().x(), kScreenWidth / 2);
+        EXPECT_NEAR(shown.window->center().y(), kScreenHeight / 2, 1);
+        EXPECT_EQ(
+            shown.err,
+            kProgram +
+                QStringLiteral(": ignoring QT_SCALE_FACTOR=%1: not a positive number\n").arg(QLatin1String(factor)));
+    }
+}
+
+// At scale 2 the window (1118 px) is wider than the 1024 px screen: it keeps its top-left corner,
+// the menu bar and the model row on the screen.
+TEST_F(ProgramOnScreenTest, AWindowLargerThanTheScreenKeepsItsTopLeftCornerOnIt) {
+    for (const char* factor : {"2", "3"}) {
+        SCOPED_TRACE(factor);
+        const Shown shown = show({}, {{"QT_SCALE_FACTOR", QLatin1String(factor)}});
+        ASSERT_TRUE(shown.window.has_value()) << qPrintable(shown.err);
+        EXPECT_GT(shown.window->width(), kScreenWidth);
+        EXPECT_EQ(shown.window->left(), 0);
+        EXPECT_GE(shown.window->top(), 0);
+        EXPECT_LT(shown.window->top(), kScreenHeight / 2);
+    }
+}
+
+// The output of a short command; empty when it fails.
+QString output(const QString& command, const QStringList& arguments) {
+    QProcess process;
+    process.start(command, arguments);
+    if (!process.waitForFinished(10000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+// With a window manager (openbox) the window is centred with its frame, and where it first
+// appears is where it stays: no visible jump.
+TEST_F(ProgramOnScreenTest, WithAWindowManagerTheFrameIsCentredFromTheStart) {
+    QProcess manager;
+    manager.start(QStringLiteral("openbox"), {});
+    ASSERT_TRUE(manager.waitForStarted()) << "openbox is part of the project's setup";
+    bool managing = false;
+    for (int tries = 0; tries < 100 && !managing; ++tries) {
+        managing =
+            output(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QStringLiteral("window id"));
+        if (!managing) {
+            QThread::msleep(100);
+        }
+    }
+    ASSERT_TRUE(managing) << "openbox did not start: "
+                          << qPrintable(QString::fromLocal8Bit(manager.readAllStandardError()));
+    // openbox names itself on the root window a moment before it takes over the screen; on a busy
+    // machine a window mapped in between would go unmanaged.
+    QThread::msleep(500);
+
+    const QString title =
+        QStringLiteral("Kolvex DVR Record time calculator Ver %1").arg(QLatin1String(kolvex::kVersion));
+    const QTemporaryDir runtime;
+    QProcess program;
+    program.setProcessEnvironment(
+        environmentWith({{"DISPLAY", qEnvironmentVariable("DISPLAY")}, {"XDG_RUNTIME_DIR", runtime.path()}}));
+    program.start(kProgram, {});
+    ASSERT_TRUE(program.waitForStarted());
+    std::optional<QRect> first;
+    for (int tries = 0; tries < 1000 && !first && !program.waitForFinished(0); ++tries) {
+        first = windowOnScreen(title);
+    }
+    QThread::msleep(1000);
+    // The frame's extents, once the window manager has set them (at once when idle).
+    QString extents;
+    for (int tries = 0; tries < 100; ++tries) {
+        extents =
+            output(QStringLiteral("xprop"), {QStringLiteral("-name"), title, QStringLiteral("_NET_FRAME_EXTENTS")});
+        if (extents.contains(QLatin1Char('='))) {
+            break;
+        }
+        QThread::msleep(100);
+    }
+    const std::optional<QRect> later = windowOnScreen(title);
+    const QString tree = output(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    program.kill();
+    program.waitForFinished();
+    manager.kill();
+    manager.waitForFinished();
+
+    ASSERT_TRUE(first.has_value()) << qPrintable(QString::fromLocal8Bit(program.readAllStandardError()));
+    ASSERT_TRUE(later.has_value());
+    EXPECT_EQ(*first, *later) << "the window moved after it appeared";
+    // left, right, top, bottom
+    const QRegularExpressionMatch frame =
+        QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)")).match(extents);
+    ASSERT_TRUE(frame.hasMatch()) << qPrintable(extents) << qPrintable(tree)
+                                  << qPrintable(QString::fromLocal8Bit(manager.readAllStandardError()));
+    ASSERT_GT(frame.captured(3).toInt(), 0) << "openbox draws a title bar";
+    const QRect framed = later->adjusted(-frame.captured(1).toInt(), -frame.captured(3).toInt(),
+                                         frame.captured(2).toInt(), frame.captured(4).toInt());
+    EXPECT_NEAR(framed.left() + framed.width() / 2.0, kScreenWidth / 2.0, 1.0) << qPrintable(extents);
+    EXPECT_NEAR(framed.top() + framed.height() / 2.0, kScreenHeight / 2.0, 1.0) << qPrintable(extents);
+}
+
+// A platform plugin the machine lacks falls back to the display that is there.
+TEST_F(ProgramOnScreenTest, AMissingPlatformPluginFallsBackToTheDisplay) {
+    for (const auto& [arguments, variables] : std::vector<std::pair<QStringList, Variables>>{
+             {{}, {{"QT_QPA_PLATFORM", "nosuchplugin"}}}, {{"-platform", "nosuchplugin"}, {}}}) {
+        SCOPED_TRACE(qPrintable(arguments.join(QLatin1Char(' '))));
+        const Shown shown = show(arguments, variables);
+        EXPECT_TRUE(shown.window.has_value()) << qPrintable(shown.err);
+        EXPECT_TRUE(shown.stillRunning);
+    }
+}
+
+} // namespace
+} // namespace kolvex_test

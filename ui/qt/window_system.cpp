@@ -1,0 +1,295 @@
+#include "ui/qt/window_system.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QLibraryInfo>
+#include <QPluginLoader>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+
+namespace ui {
+namespace {
+
+bool has(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The value after the last -platform (or --platform) argument, where the toolkit reads it; -1
+// when there is none.
+int platformArgumentIndex(int argc, char* argv[]) {
+    int index = -1;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform") {
+            index = i + 1;
+        }
+    }
+    return index;
+}
+
+std::string displayArgument(int argc, char* argv[]) {
+    std::string display;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-display" || argument == "--display") {
+            display = argv[i + 1];
+        }
+    }
+    return display;
+}
+
+// The window systems of the session, in the order the toolkit prefers them.
+std::vector<std::string> sessionPlatforms() {
+#if defined(Q_OS_WIN)
+    return {"windows"};
+#elif defined(Q_OS_MACOS)
+    return {"cocoa"};
+#else
+    std::vector<std::string> platforms;
+    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland") {
+        platforms.emplace_back("wayland");
+    }
+    platforms.emplace_back("xcb");
+    return platforms;
+#endif
+}
+
+std::vector<PlatformAttempt> attemptsFor(const QString& list, int argc, char* argv[]) {
+    std::vector<PlatformAttempt> attempts;
+    for (const QString& entry : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const std::string name = entry.section(QLatin1Char(':'), 0, 0).toLower().toStdString();
+        std::string display;
+        if (name == "xcb") {
+            display = displayArgument(argc, argv);
+            if (display.empty()) {
+                display = qEnvironmentVariable("DISPLAY").toStdString();
+            }
+        } else if (name.starts_with("wayland")) {
+            display = qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0")).toStdString();
+        }
+        attempts.push_back({name, display});
+    }
+    return attempts;
+}
+
+QString requestedPlatforms(int argc, char* argv[]) {
+    const int argument = platformArgumentIndex(argc, argv);
+    if (argument >= 0) {
+        return QString::fromLocal8Bit(argv[argument]);
+    }
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        return qEnvironmentVariable("QT_QPA_PLATFORM");
+    }
+    QStringList session;
+    for (const std::string& name : sessionPlatforms()) {
+        session << QString::fromStdString(name);
+    }
+    return session.join(QLatin1Char(';'));
+}
+
+bool isPlatformPlugin(const QJsonObject& metaData) {
+    return metaData.value(QStringLiteral("IID")).toString().contains(QStringLiteral("QPlatformIntegrationFactory"));
+}
+
+void addKeys(const QJsonObject& metaData, std::vector<std::string>& keys) {
+    if (!isPlatformPlugin(metaData)) {
+        return;
+    }
+    const QJsonArray names =
+        metaData.value(QStringLiteral("MetaData")).toObject().value(QStringLiteral("Keys")).toArray();
+    for (const auto& name : names) {
+        const std::string key = name.toString().toLower().toStdString();
+        if (!has(keys, key)) {
+            keys.push_back(key);
+        }
+    }
+}
+
+// The toolkit's messages while it opens the window system, held back until it is known whether
+// the program starts at all. Messages may come from the toolkit's own threads too.
+struct Watch {
+    std::mutex lock;
+    std::string program;
+    std::vector<PlatformAttempt> attempts;
+    QtMessageHandler previous = nullptr;
+    struct Held {
+        QtMsgType type;
+        const char* file;
+        int line;
+        const char* function;
+        const char* category;
+        QString text;
+    };
+    std::vector<Held> held;
+};
+
+Watch& watch() {
+    static Watch instance;
+    return instance;
+}
+
+void passOn(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const QtMessageHandler previous = watch().previous;
+    if (previous != nullptr) {
+        previous(type, context, text);
+    } else {
+        qInstallMessageHandler(nullptr);
+        qt_message_output(type, context, text);
+    }
+}
+
+void watchingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    Watch& w = watch();
+    if (type == QtFatalMsg && text.contains(QStringLiteral("platform plugin"))) {
+        const std::string line = unusableDisplayMessage(w.program, w.attempts, installedPlatforms()) + '\n';
+        std::fputs(line.c_str(), stderr);
+        std::fflush(stderr);
+        // The toolkit is half set up: end here, without its abort and without running the
+        // destructors of a half-made application object.
+        std::_Exit(1);
+    }
+    if (type == QtFatalMsg) {
+        passOn(type, context, text);
+        return;
+    }
+    const std::lock_guard guard(w.lock);
+    w.held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
+bool lacksDisplay(int argc, char* argv[]) {
+#if defined(Q_OS_LINUX)
+    return platformArgumentIndex(argc, argv) < 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
+std::string noDisplayMessage(std::string_view program) {
+    std::string message(program);
+    message += ": no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+               "to run it without a screen: xvfb-run ";
+    message += program;
+    return message;
+}
+
+std::vector<PlatformAttempt> platformAttempts(int argc, char* argv[]) {
+    return attemptsFor(requestedPlatforms(argc, argv), argc, argv);
+}
+
+std::string unusableDisplayMessage(std::string_view program, const std::vector<PlatformAttempt>& attempts,
+                                   const std::vector<std::string>& installed) {
+    std::string message(program);
+    message += ": cannot open the window: tried";
+    for (std::size_t i = 0; i < attempts.size(); ++i) {
+        const PlatformAttempt& attempt = attempts[i];
+        message += i == 0 ? " \"" : ", \"";
+        message += attempt.name + "\"";
+        if (!has(installed, attempt.name)) {
+            message += " (not installed)";
+        } else if (!attempt.display.empty()) {
+            message += " on display \"" + attempt.display + "\"";
+        } else if (attempt.name == "xcb") {
+            message += " (DISPLAY is not set)";
+        }
+    }
+    message += "; to run it without a screen: xvfb-run ";
+    message += program;
+    return message;
+}
+
+std::vector<std::string> installedPlatforms() {
+    std::vector<std::string> keys;
+    for (const QStaticPlugin& plugin : QPluginLoader::staticPlugins()) {
+        addKeys(plugin.metaData(), keys);
+    }
+    QStringList folders;
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH")) {
+        folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    }
+    for (const QString& path :
+         qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
+        folders << path + QStringLiteral("/platforms");
+    }
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    for (const QString& folder : folders) {
+        const QDir dir(folder);
+        for (const QString& file : dir.entryList(QDir::Files)) {
+            addKeys(QPluginLoader(dir.filePath(file)).metaData(), keys);
+        }
+    }
+    return keys;
+}
+
+WindowSystemGuard::WindowSystemGuard(int argc, char* argv[], std::string_view program) {
+    Watch& w = watch();
+    const QString requested = requestedPlatforms(argc, argv);
+    w.program = std::string(program);
+    w.attempts = attemptsFor(requested, argc, argv);
+
+    // A plugin named by the user but missing here: the session's window systems after it.
+    const bool named = platformArgumentIndex(argc, argv) >= 0 || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (named) {
+        const std::vector<std::string> installed = installedPlatforms();
+        const bool missing = std::any_of(w.attempts.begin(), w.attempts.end(),
+                                         [&](const PlatformAttempt& a) { return !has(installed, a.name); });
+        QString amended = requested;
+        if (missing) {
+            for (const std::string& fallback : sessionPlatforms()) {
+                const bool tried = std::any_of(w.attempts.begin(), w.attempts.end(),
+                                               [&](const PlatformAttempt& a) { return a.name == fallback; });
+                const bool opensDisplay = fallback != "xcb" || !qEnvironmentVariableIsEmpty("DISPLAY");
+                if (!tried && opensDisplay && has(installed, fallback)) {
+                    amended += QLatin1Char(';') + QString::fromStdString(fallback);
+                }
+            }
+        }
+        if (amended != requested) {
+            w.attempts = attemptsFor(amended, argc, argv);
+            const int argument = platformArgumentIndex(argc, argv);
+            if (argument >= 0) {
+                m_platformArgument = amended.toLocal8Bit().toStdString();
+                argv[argument] = m_platformArgument.data();
+            } else {
+                qputenv("QT_QPA_PLATFORM", amended.toLocal8Bit());
+            }
+        }
+    }
+    w.previous = qInstallMessageHandler(watchingHandler);
+}
+
+WindowSystemGuard::~WindowSystemGuard() {
+    opened();
+}
+
+void WindowSystemGuard::opened() {
+    if (!m_watching) {
+        return;
+    }
+    m_watching = false;
+    Watch& w = watch();
+    qInstallMessageHandler(w.previous);
+    std::vector<Watch::Held> held;
+    {
+        const std::lock_guard guard(w.lock);
+        held.swap(w.held);
+    }
+    for (const Watch::Held& message : held) {
+        const QMessageLogContext context(message.file, message.line, message.function, message.category);
+        qt_message_output(message.type, context, message.text);
+    }
+}
+
+} // namespace ui
