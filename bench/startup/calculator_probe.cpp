@@ -1,15 +1,9 @@
-// The calculator's start-up, exactly as its main does it, measured by the probe.
+// The calculator's start-up, the program's own from its command line on, measured by the probe.
 #include "bench/startup/probe.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
-
-#include <QApplication>
+#include "ui/qt/program.h"
 
 int main(int argc, char* argv[]) {
     kolvex_bench::Probe probe;
-    QApplication app(argc, argv);
-    ui::Form1 window;
-    ui::start(window);
-    probe.reportWhenIdle(window);
-    return QApplication::exec();
+    return ui::runProgram(argc, argv, [&probe](ui::Form1& window) { probe.reportWhenIdle(window); });
 }
