@@ -164,6 +164,33 @@ void watchingHandler(QtMsgType type, const QMessageLogContext& context, const QS
     w.held.push_back({type, context.file, context.line, context.function, context.category, text});
 }
 
+// Where the toolkit looks for window system plugins, in its order.
+QStringList platformFolders() {
+    QStringList folders;
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH")) {
+        folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    }
+    for (const QString& path :
+         qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
+        folders << path + QStringLiteral("/platforms");
+    }
+    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    return folders;
+}
+
+// Whether the plugin file named after a key (libqxcb.so for "xcb") is there and offers it: the
+// usual case, found without reading every plugin's description at each start.
+bool namesakeInstalled(const std::string& key) {
+    for (const QString& folder : platformFolders()) {
+        std::vector<std::string> keys;
+        addKeys(QPluginLoader(folder + QStringLiteral("/q") + QString::fromStdString(key)).metaData(), keys);
+        if (has(keys, key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool lacksDisplay(int argc, char* argv[]) {
@@ -215,16 +242,7 @@ std::vector<std::string> installedPlatforms() {
     for (const QStaticPlugin& plugin : QPluginLoader::staticPlugins()) {
         addKeys(plugin.metaData(), keys);
     }
-    QStringList folders;
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH")) {
-        folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
-    }
-    for (const QString& path :
-         qEnvironmentVariable("QT_PLUGIN_PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
-        folders << path + QStringLiteral("/platforms");
-    }
-    folders << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
-    for (const QString& folder : folders) {
+    for (const QString& folder : platformFolders()) {
         const QDir dir(folder);
         for (const QString& file : dir.entryList(QDir::Files)) {
             addKeys(QPluginLoader(dir.filePath(file)).metaData(), keys);
@@ -242,9 +260,15 @@ WindowSystemGuard::WindowSystemGuard(int argc, char* argv[], std::string_view pr
     // A plugin named by the user but missing here: the session's window systems after it.
     const bool named = platformArgumentIndex(argc, argv) >= 0 || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     if (named) {
-        const std::vector<std::string> installed = installedPlatforms();
-        const bool missing = std::any_of(w.attempts.begin(), w.attempts.end(),
-                                         [&](const PlatformAttempt& a) { return !has(installed, a.name); });
+        // Every plugin's description is read only when a namesake file does not tell.
+        std::vector<std::string> installed;
+        bool missing = std::any_of(w.attempts.begin(), w.attempts.end(),
+                                   [](const PlatformAttempt& a) { return !namesakeInstalled(a.name); });
+        if (missing) {
+            installed = installedPlatforms();
+            missing = std::any_of(w.attempts.begin(), w.attempts.end(),
+                                  [&](const PlatformAttempt& a) { return !has(installed, a.name); });
+        }
         QString amended = requested;
         if (missing) {
             for (const std::string& fallback : sessionPlatforms()) {
