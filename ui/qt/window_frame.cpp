@@ -10,6 +10,8 @@
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -29,12 +31,19 @@ constexpr int kPollMilliseconds = 2;
 template <class Reply>
 using Owned = std::unique_ptr<Reply, decltype(&std::free)>;
 
-xcb_atom_t atom(xcb_connection_t* connection, std::string_view name) {
-    const Owned<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(
-            connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr),
-        &std::free);
-    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+// The atoms of these names, asked for together: one round trip for all of them.
+template <std::size_t N>
+std::array<xcb_atom_t, N> atoms(xcb_connection_t* connection, const std::array<std::string_view, N>& names) {
+    std::array<xcb_intern_atom_cookie_t, N> cookies{};
+    for (std::size_t i = 0; i < N; ++i) {
+        cookies[i] = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(names[i].size()), names[i].data());
+    }
+    std::array<xcb_atom_t, N> result{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const Owned<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookies[i], nullptr), &std::free);
+        result[i] = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    }
+    return result;
 }
 
 // The 32-bit values of a window's property; empty where it has none.
@@ -59,21 +68,29 @@ std::optional<QMargins> expectedFrame(QWidget& window) {
         return std::nullopt;
     }
     xcb_connection_t* connection = x11->connection();
+    const auto [request, extents, supportedAtom] =
+        atoms<3>(connection, {"_NET_REQUEST_FRAME_EXTENTS", "_NET_FRAME_EXTENTS", "_NET_SUPPORTED"});
+    // The screens whose window manager tells a frame's size. Asked before the window is made:
+    // without a window manager the window is made only when it is shown, as it would be anyway.
+    std::vector<xcb_window_t> telling;
+    for (auto screen = xcb_setup_roots_iterator(xcb_get_setup(connection)); screen.rem > 0; xcb_screen_next(&screen)) {
+        const std::vector<std::uint32_t> supported =
+            property(connection, screen.data->root, supportedAtom, XCB_ATOM_ATOM);
+        if (std::find(supported.begin(), supported.end(), request) != supported.end()) {
+            telling.push_back(screen.data->root);
+        }
+    }
+    if (telling.empty()) {
+        return std::nullopt; // no window manager, or one that does not tell
+    }
+
     const auto native = static_cast<xcb_window_t>(window.winId());
     const Owned<xcb_get_geometry_reply_t> geometry(
         xcb_get_geometry_reply(connection, xcb_get_geometry(connection, native), nullptr), &std::free);
-    if (!geometry) {
+    if (!geometry || std::find(telling.begin(), telling.end(), geometry->root) == telling.end()) {
         return std::nullopt;
     }
     const xcb_window_t root = geometry->root;
-
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    const std::vector<std::uint32_t> supported =
-        property(connection, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM);
-    if (std::find(supported.begin(), supported.end(), request) == supported.end()) {
-        return std::nullopt; // no window manager, or one that does not tell
-    }
 
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
