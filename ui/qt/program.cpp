@@ -1,6 +1,7 @@
 #include "ui/qt/program.h"
 
 #include "ui/qt/command_line.h"
+#include "ui/qt/font_config_preload.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/scale_factor.h"
 #include "ui/qt/start.h"
@@ -32,9 +33,11 @@ int runProgram(int argc, char* argv[], const std::function<void(Form1&)>& starte
         std::fprintf(stderr, "%s\n", warning->c_str());
     }
 
-    WindowSystemGuard windowSystem(argc, argv, program);
+    WindowSystemGuard windowSystem(argc, argv, program); // may amend QT_QPA_PLATFORM
+    FontConfigPreload fontConfig;
     QApplication app(argc, argv);
     windowSystem.opened();
+    fontConfig.wait(); // the window asks for its fonts from here on
     Form1 window;
     start(window);
     if (started) {
