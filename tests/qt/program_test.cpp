@@ -272,6 +272,23 @@ TEST_F(ProgramOnScreenTest, AnUnusableScaleFactorIsIgnoredWithOneWarning) {
     }
 }
 
+// The font configuration is read alongside the opening of the display, or before it when the
+// launching desktop left a start-up notice the toolkit removes: either way the window comes up
+// centred, at its size, without a message.
+TEST_F(ProgramOnScreenTest, TheWindowComesUpWithOrWithoutAStartUpNotice) {
+    for (const auto& variables : std::vector<Variables>{
+             {}, {{"DESKTOP_STARTUP_ID", "kolvex-test_TIME0"}}, {{"XDG_ACTIVATION_TOKEN", "kolvex-test"}}}) {
+        SCOPED_TRACE(variables.empty() ? "none" : qPrintable(variables.front().first));
+        const Shown shown = show({}, variables);
+        ASSERT_TRUE(shown.window.has_value()) << qPrintable(shown.err);
+        EXPECT_TRUE(shown.stillRunning);
+        EXPECT_EQ(shown.window->width(), kClientWidth);
+        EXPECT_EQ(shown.window->center().x(), kScreenWidth / 2);
+        EXPECT_NEAR(shown.window->center().y(), kScreenHeight / 2, 1);
+        EXPECT_TRUE(shown.err.isEmpty()) << qPrintable(shown.err);
+    }
+}
+
 // At scale 2 the window (1118 px) is wider than the 1024 px screen: it keeps its top-left corner,
 // the menu bar and the model row on the screen.
 TEST_F(ProgramOnScreenTest, AWindowLargerThanTheScreenKeepsItsTopLeftCornerOnIt) {
