@@ -77,12 +77,12 @@ as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-r
 [ "$(dpkg-query -W -f='${Version}' "$package")" = "$version" ] || { echo "FAIL installed version is not $version"; exit 1; }
 [ -x "$program" ] || { echo "FAIL $program is not installed"; exit 1; }
 desktop-file-validate "$desktop_entry"
-/usr/bin/kolvex-calc --version | grep -qx "kolvex-calc 0.38" || { echo "FAIL /usr/bin/kolvex-calc does not run"; exit 1; }
+/usr/bin/kolvex-calc --version | grep -qx "kolvex-calc $version" || { echo "FAIL /usr/bin/kolvex-calc does not run"; exit 1; }
 echo "ok   $package $(dpkg-query -W -f='${Version}' "$package") installed, desktop entry valid"
 man -w kolvex-calculator >/dev/null || { echo "FAIL man finds no page for kolvex-calculator"; exit 1; }
 echo "ok   man kolvex-calculator finds $(man -w kolvex-calculator)"
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY kolvex-calculator --version)
-[ "$printed" = "kolvex-calculator 0.38" ] || { echo "FAIL --version from PATH printed: $printed"; exit 1; }
+[ "$printed" = "kolvex-calculator $version" ] || { echo "FAIL --version from PATH printed: $printed"; exit 1; }
 echo "ok   kolvex-calculator --version prints \"$printed\" without a display"
 
 xvfb-run -a "$0" --in-display
