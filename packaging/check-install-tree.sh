@@ -51,7 +51,7 @@ expected=(
     "share/doc/kolvex-calculator/changelog.gz"
 )
 installed=$(cd "$usr" && find . -type f | sed 's|^\./||' | sort)
-check "exactly the program, its desktop entry, metadata, icons and font licence are installed" \
+check "exactly the programs, their manual pages, the desktop entry, metadata, icons and documents are installed" \
     test "$installed" = "$(printf '%s\n' "${expected[@]}" | sort)"
 if [ "$installed" != "$(printf '%s\n' "${expected[@]}" | sort)" ]; then
     diff <(printf '%s\n' "${expected[@]}" | sort) <(echo "$installed") || true
@@ -93,12 +93,14 @@ check "the copyright file is in Debian's machine-readable format" \
 check "the copyright file gives the licence of every file" grep -qx "Files: \*" "$docs/copyright"
 check "the changelog's latest entry is version $version" \
     test "$(zcat "$docs/changelog.gz" | dpkg-parsechangelog -l - -S Version)" = "$version"
-page="$usr/share/man/man1/kolvex-calculator.1.gz"
-check "the manual page is compressed at the highest level without a time stamp" \
-    test "$(zcat "$page" | gzip -9 -n | cmp - "$page" && echo same)" = same
-check "man reads the manual page without a warning" \
-    test -z "$(man -l --warnings "$page" 2>&1 >/dev/null)"
-check "the manual page names the program" grep -q "kolvex-calculator - " <(MANWIDTH=80 man -l "$page" 2>/dev/null)
+for program in kolvex-calculator kolvex-calc; do
+    page="$usr/share/man/man1/$program.1.gz"
+    check "the manual page of $program is compressed at the highest level without a time stamp" \
+        test "$(zcat "$page" | gzip -9 -n | cmp - "$page" && echo same)" = same
+    check "man reads the manual page of $program without a warning" \
+        test -z "$(man -l --warnings "$page" 2>&1 >/dev/null)"
+    check "the manual page names $program" grep -q "$program - " <(MANWIDTH=80 man -l "$page" 2>/dev/null)
+done
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
