@@ -66,12 +66,13 @@ void walkTable(const Query& q, RowSink& sink) {
             }
             const std::vector<int> qualities =
                 system == kNotChosen ? std::vector<int>{kNotChosen} : entriesOrNone(q.qualities);
+            const std::vector<int> resolutions = resolutionEntries(q, model, system);
             for (const int quality : qualities) {
                 if (quality != kNotChosen) {
                     calc::chooseQuality(record, quality);
                     texts.lists.quality = calc::kQualityEntries[static_cast<std::size_t>(quality)];
                 }
-                for (const int resolution : resolutionEntries(q, model, system)) {
+                for (const int resolution : resolutions) {
                     if (resolution != kNotChosen) {
                         calc::chooseResolution(record, resolution);
                         texts.lists.resolution =
