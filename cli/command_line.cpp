@@ -20,8 +20,9 @@ struct RawOptions {
     bool crlf = false;
 };
 
-void addListOption(CLI::App& app, const std::string& name, std::vector<std::string>& into, const std::string& help) {
-    app.add_option(name, into, help)->delimiter(',')->type_name("LIST")->take_all();
+CLI::Option* addListOption(CLI::App& app, const std::string& name, std::vector<std::string>& into,
+                           const std::string& help) {
+    return app.add_option(name, into, help)->delimiter(',')->type_name("LIST")->take_all();
 }
 
 void defineOptions(CLI::App& app, RawOptions& raw) {
@@ -31,13 +32,9 @@ void defineOptions(CLI::App& app, RawOptions& raw) {
     addListOption(app, "--resolution", raw.resolutions,
                   "an entry text of the model and system, such as 120IPS@720*240, or its position 1 to 3");
     addListOption(app, "--speed", raw.speeds, "1/1 to 1/999, or a range such as 1/1..1/30");
-    auto* duration = app.add_option("--duration", raw.durations,
-                                    "capacity: the record duration, 1 Hour to 1 Month, such as \"1 Day\"");
-    auto* hdd = app.add_option("--hdd", raw.hdds, "record time: the disk size, 80G to 750G");
-    for (auto* option : {duration, hdd}) {
-        option->delimiter(',')->type_name("LIST")->take_all();
-    }
-    duration->excludes(hdd);
+    CLI::Option* const duration = addListOption(app, "--duration", raw.durations,
+                                                "capacity: the record duration, 1 Hour to 1 Month, such as \"1 Day\"");
+    duration->excludes(addListOption(app, "--hdd", raw.hdds, "record time: the disk size, 80G to 750G"));
     addListOption(app, "--language", raw.languages, "the report's language: en, zh, de, fr or nl (default en)");
     app.add_option("--format", raw.format, "text, csv or json (default: text for one combination, else csv)")
         ->type_name("FORMAT");

@@ -25,11 +25,6 @@ constexpr std::array<std::string_view, 10> kTimeColumns = {"model",
                                                            "record_time_hours",
                                                            "record_time_days"};
 
-// Key names in the order of the columns, for both modes.
-std::string_view columnName(Mode mode, std::size_t column) {
-    return mode == Mode::Capacity ? kCapacityColumns[column] : kTimeColumns[column];
-}
-
 void appendJsonString(std::string& out, std::string_view text) {
     out.push_back('"');
     for (const char c : text) {
@@ -66,74 +61,64 @@ void TextReports::row(const RowTexts& texts, calc::RecordSettings& record) {
     m_missing += missing ? 1 : 0;
 }
 
-DataRows::DataRows(Output& out, Mode mode, Format format) : m_out(out), m_mode(mode), m_json(format == Format::Json) {
+DataRows::DataRows(Output& out, Mode mode, Format format)
+    : m_out(out), m_mode(mode), m_json(format == Format::Json),
+      m_columns(mode == Mode::Capacity ? std::span<const std::string_view>(kCapacityColumns)
+                                       : std::span<const std::string_view>(kTimeColumns)) {
     if (m_json) {
         return;
     }
-    const std::size_t count = mode == Mode::Capacity ? kCapacityColumns.size() : kTimeColumns.size();
-    for (std::size_t c = 0; c < count; ++c) {
-        m_out.append(c == 0 ? "" : ",");
-        m_out.append(columnName(mode, c));
+    for (std::size_t column = 0; column < m_columns.size(); ++column) {
+        field(column).append(m_columns[column]);
     }
     m_out.endLine();
 }
 
-void DataRows::text(std::string_view key, std::string_view value) {
+std::string& DataRows::field(std::size_t column) {
     std::string& line = m_out.line();
     if (m_json) {
-        line.append(m_first ? "{" : ",");
-        appendJsonString(line, key);
+        line.append(column == 0 ? "{" : ",");
+        appendJsonString(line, m_columns[column]);
         line.push_back(':');
-        if (value.empty()) {
-            line.append("null");
-        } else {
-            appendJsonString(line, value);
-        }
-    } else {
-        line.append(m_first ? "" : ",").append(value); // no list text holds a comma or a quote
+    } else if (column != 0) {
+        line.push_back(',');
     }
-    m_first = false;
-}
-
-void DataRows::number(std::string_view key, const std::string& digits) {
-    std::string& line = m_out.line();
-    if (m_json) {
-        line.append(m_first ? "{" : ",");
-        appendJsonString(line, key);
-        line.push_back(':');
-        line.append(digits.empty() ? std::string_view("null") : std::string_view(digits));
-    } else {
-        line.append(m_first ? "" : ",").append(digits);
-    }
-    m_first = false;
+    return line;
 }
 
 void DataRows::row(const RowTexts& texts, calc::RecordSettings& record) {
     const bool capacity = m_mode == Mode::Capacity;
     const bool reported = calc::calculateResults(record);
     m_missing += reported ? 0 : 1;
-    m_first = true;
-    std::size_t column = 0;
-    for (const std::string_view value :
-         {texts.model, texts.lists.videoSystem, texts.lists.quality, texts.lists.resolution, texts.lists.speed,
-          capacity ? texts.lists.duration : texts.lists.hddSize}) {
-        text(columnName(m_mode, column++), value);
+    const std::array<std::string_view, 6> listTexts = {
+        texts.model,         texts.lists.videoSystem,
+        texts.lists.quality, texts.lists.resolution,
+        texts.lists.speed,   capacity ? texts.lists.duration : texts.lists.hddSize};
+    for (std::size_t column = 0; column < listTexts.size(); ++column) {
+        std::string& line = field(column);
+        if (!m_json) {
+            line.append(listTexts[column]); // no list text holds a comma or a quote
+        } else if (listTexts[column].empty()) {
+            line.append("null");
+        } else {
+            appendJsonString(line, listTexts[column]);
+        }
     }
     // The values the report would show, written by the report's own number forms.
-    const auto put = [&](auto append) {
-        m_digits.clear();
-        if (reported) {
-            append(m_digits);
+    std::size_t column = listTexts.size();
+    if (reported) {
+        calc::appendReal(field(column++), calc::fieldsPerSecond(record), kMachinePoint);
+        calc::appendFixedPoint(field(column++), calc::hourlyAmount(record), kMachinePoint);
+        if (capacity) {
+            calc::appendFixedPoint(field(column++), record.RecordSizeGB, kMachinePoint);
+        } else {
+            calc::appendFixedPoint(field(column++), record.RecordTimeHours, kMachinePoint);
+            calc::appendFixedPoint(field(column++), record.RecordTimeDays, kMachinePoint);
         }
-        number(columnName(m_mode, column++), m_digits);
-    };
-    put([&](std::string& s) { calc::appendReal(s, calc::fieldsPerSecond(record), kMachinePoint); });
-    put([&](std::string& s) { calc::appendFixedPoint(s, calc::hourlyAmount(record), kMachinePoint); });
-    if (capacity) {
-        put([&](std::string& s) { calc::appendFixedPoint(s, record.RecordSizeGB, kMachinePoint); });
     } else {
-        put([&](std::string& s) { calc::appendFixedPoint(s, record.RecordTimeHours, kMachinePoint); });
-        put([&](std::string& s) { calc::appendFixedPoint(s, record.RecordTimeDays, kMachinePoint); });
+        for (; column < m_columns.size(); ++column) {
+            field(column).append(m_json ? "null" : "");
+        }
     }
     if (m_json) {
         m_out.append("}");

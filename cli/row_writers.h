@@ -5,7 +5,9 @@
 #include "cli/table.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The three ways a combination is written. Each counts the combinations that had nothing to
@@ -39,14 +41,12 @@ public:
     std::uint64_t missing() const { return m_missing; }
 
 private:
-    void text(std::string_view key, std::string_view value);
-    void number(std::string_view key, const std::string& digits);
+    std::string& field(std::size_t column); // the line, with what goes before the column's value
 
     Output& m_out;
     Mode m_mode;
     bool m_json;
-    bool m_first = true; // the first field of a row
-    std::string m_digits;
+    std::span<const std::string_view> m_columns; // the key names, in order
     std::uint64_t m_missing = 0;
 };
 

@@ -18,6 +18,11 @@ std::vector<int> entriesOrNone(const std::vector<int>& entries) {
     return entries.empty() ? std::vector<int>{kNotChosen} : entries;
 }
 
+// The quality list is filled from the video system: without one no quality can be chosen.
+std::vector<int> qualityEntries(const Query& q, int system) {
+    return system == kNotChosen ? std::vector<int>{kNotChosen} : entriesOrNone(q.qualities);
+}
+
 // The resolution entries the query picks for a model and video system, by position or by text.
 std::vector<int> resolutionEntries(const Query& q, std::int16_t model, int system) {
     if (q.resolutions.empty() || model == 0 || system == kNotChosen) {
@@ -64,14 +69,14 @@ void walkTable(const Query& q, RowSink& sink) {
                 calc::chooseVideoSystem(record, system);
                 texts.lists.videoSystem = calc::kVideoSystemEntries[static_cast<std::size_t>(system)];
             }
-            const std::vector<int> qualities =
-                system == kNotChosen ? std::vector<int>{kNotChosen} : entriesOrNone(q.qualities);
+            const std::vector<int> qualities = qualityEntries(q, system);
+            const std::vector<int> resolutions = resolutionEntries(q, model, system);
             for (const int quality : qualities) {
                 if (quality != kNotChosen) {
                     calc::chooseQuality(record, quality);
                     texts.lists.quality = calc::kQualityEntries[static_cast<std::size_t>(quality)];
                 }
-                for (const int resolution : resolutionEntries(q, model, system)) {
+                for (const int resolution : resolutions) {
                     if (resolution != kNotChosen) {
                         calc::chooseResolution(record, resolution);
                         texts.lists.resolution =
@@ -104,8 +109,7 @@ std::uint64_t countCombinations(const Query& q) {
     std::uint64_t settings = 0;
     for (const std::int16_t model : modelsOrNone(q)) {
         for (const int system : entriesOrNone(q.systems)) {
-            const std::uint64_t qualities = system == kNotChosen ? 1 : entriesOrNone(q.qualities).size();
-            settings += qualities * resolutionEntries(q, model, system).size();
+            settings += qualityEntries(q, system).size() * resolutionEntries(q, model, system).size();
         }
     }
     return settings * entriesOrNone(q.speeds).size() * entriesOrNone(q.periods).size();
