@@ -139,6 +139,19 @@ TEST(ProgramOptionsTest, TheToolkitsOwnOptionsStillWork) {
     }
 }
 
+// With no display at all and no window system named, the program says so before the toolkit
+// starts, and how to run it headless.
+TEST(ProgramDisplayTest, NoDisplayAtAllGivesOneLineAndStatusOne) {
+    const Finished finished = run({}, {});
+    EXPECT_FALSE(finished.crashed);
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_TRUE(finished.out.isEmpty());
+    EXPECT_EQ(finished.err, kProgram +
+                                QStringLiteral(": no display to open the window on (neither DISPLAY nor "
+                                               "WAYLAND_DISPLAY is set); to run it without a screen: xvfb-run ") +
+                                kProgram + QLatin1Char('\n'));
+}
+
 // Where no window system can be used the program says so in one line of its own, naming the
 // platform and the display it tried and how to run it headless, and ends with status 1, never
 // with the toolkit's abort.
