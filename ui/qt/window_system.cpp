@@ -173,6 +173,13 @@ QString withSessionFallbacks(const QString& named, const std::vector<PlatformAtt
     return amended;
 }
 
+// How to run the program where no display can be used; ends both of its lines about that.
+std::string headlessHint(std::string_view program) {
+    std::string hint = "; to run it without a screen: xvfb-run ";
+    hint += program;
+    return hint;
+}
+
 // The one line printed when none of the attempts could open a window.
 std::string unusableDisplayMessage(std::string_view program, const std::vector<PlatformAttempt>& attempts,
                                    const std::vector<std::string>& installed) {
@@ -190,9 +197,7 @@ std::string unusableDisplayMessage(std::string_view program, const std::vector<P
             message += " (DISPLAY is not set)";
         }
     }
-    message += "; to run it without a screen: xvfb-run ";
-    message += program;
-    return message;
+    return message + headlessHint(program);
 }
 
 // The toolkit's messages while it opens the window system, held back until it is known whether
@@ -251,10 +256,8 @@ bool lacksDisplay(int argc, char* argv[]) {
 
 std::string noDisplayMessage(std::string_view program) {
     std::string message(program);
-    message += ": no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-               "to run it without a screen: xvfb-run ";
-    message += program;
-    return message;
+    message += ": no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    return message + headlessHint(program);
 }
 
 WindowSystemGuard::WindowSystemGuard(int argc, char* argv[], std::string_view program) {
