@@ -139,6 +139,19 @@ TEST(ProgramOptionsTest, TheToolkitsOwnOptionsStillWork) {
     }
 }
 
+// With no display at all and no window system named, the program says so before the toolkit
+// starts, and how to run it headless.
+TEST(ProgramDisplayTest, NoDisplayAtAllGivesOneLineAndStatusOne) {
+    const Finished finished = run({}, {});
+    EXPECT_FALSE(finished.crashed);
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_TRUE(finished.out.isEmpty());
+    EXPECT_EQ(finished.err, kProgram +
+                                QStringLiteral(": no display to open the window on (neither DISPLAY nor "
+                                               "WAYLAND_DISPLAY is set); to run it without a screen: xvfb-run ") +
+                                kProgram + QLatin1Char('\n'));
+}
+
 // Where no window system can be used the program says so in one line of its own, naming the
 // platform and the display it tried and how to run it headless, and ends with status 1, never
 // with the toolkit's abort.
@@ -196,9 +209,20 @@ struct Shown {
     QString err;
 };
 
-std::optional<QRect> windowOnScreen(const QString& title) {
+// The window's title, by which the X11 tools find it.
+const QString kTitle = QStringLiteral("Kolvex DVR Record time calculator Ver %1").arg(QLatin1String(kolvex::kVersion));
+
+// The environment of the program on the test's X display, with the given variables and a runtime
+// folder of its own, which keeps the toolkit's note about a missing one out of stderr.
+QProcessEnvironment onScreenEnvironment(Variables variables, const QTemporaryDir& runtime) {
+    variables.emplace_back(QStringLiteral("DISPLAY"), qEnvironmentVariable("DISPLAY"));
+    variables.emplace_back(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    return environmentWith(variables);
+}
+
+std::optional<QRect> windowOnScreen() {
     QProcess info;
-    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-name"), title});
+    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-name"), kTitle});
     if (!info.waitForFinished(10000) || info.exitCode() != 0) {
         return std::nullopt;
     }
@@ -214,14 +238,9 @@ std::optional<QRect> windowOnScreen(const QString& title) {
 }
 
 Shown show(const QStringList& arguments, const Variables& variables) {
-    const QString title =
-        QStringLiteral("Kolvex DVR Record time calculator Ver %1").arg(QLatin1String(kolvex::kVersion));
-    const QTemporaryDir runtime; // keeps the toolkit's note about a missing runtime folder out of stderr
-    Variables all = variables;
-    all.emplace_back(QStringLiteral("DISPLAY"), qEnvironmentVariable("DISPLAY"));
-    all.emplace_back(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    const QTemporaryDir runtime;
     QProcess program;
-    program.setProcessEnvironment(environmentWith(all));
+    program.setProcessEnvironment(onScreenEnvironment(variables, runtime));
     program.start(kProgram, arguments);
     Shown shown;
     if (!program.waitForStarted()) {
@@ -229,10 +248,10 @@ Shown show(const QStringList& arguments, const Variables& variables) {
     }
     for (int tries = 0; tries < 200 && !shown.window && !program.waitForFinished(0); ++tries) {
         QThread::msleep(100);
-        shown.window = windowOnScreen(title);
+        shown.window = windowOnScreen();
     }
     QThread::msleep(300); // its first picture, and any late message
-    shown.window = windowOnScreen(title);
+    shown.window = windowOnScreen();
     program.waitForFinished(0); // takes note of an exit
     shown.stillRunning = program.state() == QProcess::Running;
     program.kill();
@@ -244,6 +263,14 @@ Shown show(const QStringList& arguments, const Variables& variables) {
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kClientWidth = 559; // 8385 twips at 96 dots per inch
+
+// The program is still running, its window at its width and centred on the screen.
+void expectRunningCentredAtItsSize(const Shown& shown) {
+    EXPECT_TRUE(shown.stillRunning);
+    EXPECT_EQ(shown.window->width(), kClientWidth);
+    EXPECT_EQ(shown.window->center().x(), kScreenWidth / 2);
+    EXPECT_NEAR(shown.window->center().y(), kScreenHeight / 2, 1);
+}
 
 class ProgramOnScreenTest : public ::testing::Test {
 protected:
@@ -261,10 +288,7 @@ TEST_F(ProgramOnScreenTest, AnUnusableScaleFactorIsIgnoredWithOneWarning) {
         SCOPED_TRACE(factor);
         const Shown shown = show({}, {{"QT_SCALE_FACTOR", QLatin1String(factor)}});
         ASSERT_TRUE(shown.window.has_value()) << qPrintable(shown.err);
-        EXPECT_TRUE(shown.stillRunning);
-        EXPECT_EQ(shown.window->width(), kClientWidth);
-        EXPECT_EQ(shown.window->center().x(), kScreenWidth / 2);
-        EXPECT_NEAR(shown.window->center().y(), kScreenHeight / 2, 1);
+        expectRunningCentredAtItsSize(shown);
         EXPECT_EQ(
             shown.err,
             kProgram +
@@ -281,10 +305,7 @@ TEST_F(ProgramOnScreenTest, TheWindowComesUpWithOrWithoutAStartUpNotice) {
         SCOPED_TRACE(variables.empty() ? "none" : qPrintable(variables.front().first));
         const Shown shown = show({}, variables);
         ASSERT_TRUE(shown.window.has_value()) << qPrintable(shown.err);
-        EXPECT_TRUE(shown.stillRunning);
-        EXPECT_EQ(shown.window->width(), kClientWidth);
-        EXPECT_EQ(shown.window->center().x(), kScreenWidth / 2);
-        EXPECT_NEAR(shown.window->center().y(), kScreenHeight / 2, 1);
+        expectRunningCentredAtItsSize(shown);
         EXPECT_TRUE(shown.err.isEmpty()) << qPrintable(shown.err);
     }
 }
@@ -334,30 +355,27 @@ TEST_F(ProgramOnScreenTest, WithAWindowManagerTheFrameIsCentredFromTheStart) {
     // machine a window mapped in between would go unmanaged.
     QThread::msleep(500);
 
-    const QString title =
-        QStringLiteral("Kolvex DVR Record time calculator Ver %1").arg(QLatin1String(kolvex::kVersion));
     const QTemporaryDir runtime;
     QProcess program;
-    program.setProcessEnvironment(
-        environmentWith({{"DISPLAY", qEnvironmentVariable("DISPLAY")}, {"XDG_RUNTIME_DIR", runtime.path()}}));
+    program.setProcessEnvironment(onScreenEnvironment({}, runtime));
     program.start(kProgram, {});
     ASSERT_TRUE(program.waitForStarted());
     std::optional<QRect> first;
     for (int tries = 0; tries < 1000 && !first && !program.waitForFinished(0); ++tries) {
-        first = windowOnScreen(title);
+        first = windowOnScreen();
     }
     QThread::msleep(1000);
     // The frame's extents, once the window manager has set them (at once when idle).
     QString extents;
     for (int tries = 0; tries < 100; ++tries) {
         extents =
-            output(QStringLiteral("xprop"), {QStringLiteral("-name"), title, QStringLiteral("_NET_FRAME_EXTENTS")});
+            output(QStringLiteral("xprop"), {QStringLiteral("-name"), kTitle, QStringLiteral("_NET_FRAME_EXTENTS")});
         if (extents.contains(QLatin1Char('='))) {
             break;
         }
         QThread::msleep(100);
     }
-    const std::optional<QRect> later = windowOnScreen(title);
+    const std::optional<QRect> later = windowOnScreen();
     const QString tree = output(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
     program.kill();
     program.waitForFinished();

@@ -90,8 +90,12 @@ std::string quotable(std::string_view argument) {
     return std::string(argument.substr(0, kLongestQuoted)) + "...";
 }
 
+std::string_view programName(int argc, char* argv[]) {
+    return argc > 0 ? std::string_view(argv[0]) : kProgramName;
+}
+
 CommandLine readCommandLine(int argc, char* argv[]) {
-    const std::string_view program = argc > 0 ? std::string_view(argv[0]) : kProgramName;
+    const std::string_view program = programName(argc, argv);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);

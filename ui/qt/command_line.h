@@ -14,6 +14,9 @@ struct CommandLine {
     int exitCode = 0; // 0 after printing, 2 after a usage error
 };
 
+// The program's name as it was started, the first word of its messages.
+std::string_view programName(int argc, char* argv[]);
+
 // Reads the arguments before any display is opened, so that --help and --version work anywhere.
 CommandLine readCommandLine(int argc, char* argv[]);
 

@@ -10,12 +10,12 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <string>
+#include <string_view>
 
 namespace ui {
 
 int runProgram(int argc, char* argv[], const std::function<void(Form1&)>& started) {
-    const std::string program = argc > 0 ? argv[0] : "kolvex-calculator";
+    const std::string_view program = programName(argc, argv);
     const CommandLine commandLine = readCommandLine(argc, argv);
     if (commandLine.action == CommandLine::Action::Print) {
         std::fputs(commandLine.text.c_str(), stdout);

@@ -18,6 +18,12 @@
 namespace ui {
 namespace {
 
+// A window system plugin the toolkit tries, and the display it would open.
+struct PlatformAttempt {
+    std::string name;    // "xcb", "wayland", "offscreen", ...
+    std::string display; // the display it opens; empty where it opens none or none is set
+};
+
 bool has(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
@@ -80,21 +86,6 @@ std::vector<PlatformAttempt> attemptsFor(const QString& list, int argc, char* ar
     return attempts;
 }
 
-QString requestedPlatforms(int argc, char* argv[]) {
-    const int argument = platformArgumentIndex(argc, argv);
-    if (argument >= 0) {
-        return QString::fromLocal8Bit(argv[argument]);
-    }
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        return qEnvironmentVariable("QT_QPA_PLATFORM");
-    }
-    QStringList session;
-    for (const std::string& name : sessionPlatforms()) {
-        session << QString::fromStdString(name);
-    }
-    return session.join(QLatin1Char(';'));
-}
-
 bool isPlatformPlugin(const QJsonObject& metaData) {
     return metaData.value(QStringLiteral("IID")).toString().contains(QStringLiteral("QPlatformIntegrationFactory"));
 }
@@ -111,57 +102,6 @@ void addKeys(const QJsonObject& metaData, std::vector<std::string>& keys) {
             keys.push_back(key);
         }
     }
-}
-
-// The toolkit's messages while it opens the window system, held back until it is known whether
-// the program starts at all. Messages may come from the toolkit's own threads too.
-struct Watch {
-    std::mutex lock;
-    std::string program;
-    std::vector<PlatformAttempt> attempts;
-    QtMessageHandler previous = nullptr;
-    struct Held {
-        QtMsgType type;
-        const char* file;
-        int line;
-        const char* function;
-        const char* category;
-        QString text;
-    };
-    std::vector<Held> held;
-};
-
-Watch& watch() {
-    static Watch instance;
-    return instance;
-}
-
-void passOn(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    const QtMessageHandler previous = watch().previous;
-    if (previous != nullptr) {
-        previous(type, context, text);
-    } else {
-        qInstallMessageHandler(nullptr);
-        qt_message_output(type, context, text);
-    }
-}
-
-void watchingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    Watch& w = watch();
-    if (type == QtFatalMsg && text.contains(QStringLiteral("platform plugin"))) {
-        const std::string line = unusableDisplayMessage(w.program, w.attempts, installedPlatforms()) + '\n';
-        std::fputs(line.c_str(), stderr);
-        std::fflush(stderr);
-        // The toolkit is half set up: end here, without its abort and without running the
-        // destructors of a half-made application object.
-        std::_Exit(1);
-    }
-    if (type == QtFatalMsg) {
-        passOn(type, context, text);
-        return;
-    }
-    const std::lock_guard guard(w.lock);
-    w.held.push_back({type, context.file, context.line, context.function, context.category, text});
 }
 
 // Where the toolkit looks for window system plugins, in its order.
@@ -191,31 +131,56 @@ bool namesakeInstalled(const std::string& key) {
     return false;
 }
 
-} // namespace
-
-bool lacksDisplay(int argc, char* argv[]) {
-#if defined(Q_OS_LINUX)
-    return platformArgumentIndex(argc, argv) < 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    return false;
-#endif
+// The keys of the platform plugins installed where the toolkit looks for them ("xcb", ...).
+std::vector<std::string> installedPlatforms() {
+    std::vector<std::string> keys;
+    for (const QStaticPlugin& plugin : QPluginLoader::staticPlugins()) {
+        addKeys(plugin.metaData(), keys);
+    }
+    for (const QString& folder : platformFolders()) {
+        const QDir dir(folder);
+        for (const QString& file : dir.entryList(QDir::Files)) {
+            addKeys(QPluginLoader(dir.filePath(file)).metaData(), keys);
+        }
+    }
+    return keys;
 }
 
-std::string noDisplayMessage(std::string_view program) {
-    std::string message(program);
-    message += ": no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-               "to run it without a screen: xvfb-run ";
-    message += program;
-    return message;
+// The named window systems, with the session's after them where one of them is not installed
+// here; as they are where all are.
+QString withSessionFallbacks(const QString& named, const std::vector<PlatformAttempt>& attempts) {
+    const auto allInstalled = [&attempts](const auto& isInstalled) {
+        return std::all_of(attempts.begin(), attempts.end(),
+                           [&](const PlatformAttempt& attempt) { return isInstalled(attempt.name); });
+    };
+    // Every plugin's description is read only when a namesake file does not tell.
+    if (allInstalled(namesakeInstalled)) {
+        return named;
+    }
+    const std::vector<std::string> installed = installedPlatforms();
+    if (allInstalled([&installed](const std::string& name) { return has(installed, name); })) {
+        return named;
+    }
+    QString amended = named;
+    for (const std::string& fallback : sessionPlatforms()) {
+        const bool tried =
+            std::any_of(attempts.begin(), attempts.end(), [&](const PlatformAttempt& a) { return a.name == fallback; });
+        const bool opensDisplay = fallback != "xcb" || !qEnvironmentVariableIsEmpty("DISPLAY");
+        if (!tried && opensDisplay && has(installed, fallback)) {
+            amended += QLatin1Char(';') + QString::fromStdString(fallback);
+        }
+    }
+    return amended;
 }
 
-std::vector<PlatformAttempt> platformAttempts(int argc, char* argv[]) {
-    return attemptsFor(requestedPlatforms(argc, argv), argc, argv);
+// How to run the program where no display can be used; ends both of its lines about that.
+std::string headlessHint(std::string_view program) {
+    std::string hint = "; to run it without a screen: xvfb-run ";
+    hint += program;
+    return hint;
 }
 
+// The one line printed when none of the attempts could open a window.
 std::string unusableDisplayMessage(std::string_view program, const std::vector<PlatformAttempt>& attempts,
                                    const std::vector<std::string>& installed) {
     std::string message(program);
@@ -232,57 +197,88 @@ std::string unusableDisplayMessage(std::string_view program, const std::vector<P
             message += " (DISPLAY is not set)";
         }
     }
-    message += "; to run it without a screen: xvfb-run ";
-    message += program;
-    return message;
+    return message + headlessHint(program);
 }
 
-std::vector<std::string> installedPlatforms() {
-    std::vector<std::string> keys;
-    for (const QStaticPlugin& plugin : QPluginLoader::staticPlugins()) {
-        addKeys(plugin.metaData(), keys);
+// The toolkit's messages while it opens the window system, held back until it is known whether
+// the program starts at all. Messages may come from the toolkit's own threads too.
+struct Watch {
+    std::mutex lock;
+    std::string program;
+    std::vector<PlatformAttempt> attempts;
+    QtMessageHandler previous = nullptr; // the toolkit's default one where none was installed
+    struct Held {
+        QtMsgType type;
+        const char* file;
+        int line;
+        const char* function;
+        const char* category;
+        QString text;
+    };
+    std::vector<Held> held;
+};
+
+Watch& watch() {
+    static Watch instance;
+    return instance;
+}
+
+void watchingHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    Watch& w = watch();
+    if (type == QtFatalMsg && text.contains(QStringLiteral("platform plugin"))) {
+        const std::string line = unusableDisplayMessage(w.program, w.attempts, installedPlatforms()) + '\n';
+        std::fputs(line.c_str(), stderr);
+        std::fflush(stderr);
+        // The toolkit is half set up: end here, without its abort and without running the
+        // destructors of a half-made application object.
+        std::_Exit(1);
     }
-    for (const QString& folder : platformFolders()) {
-        const QDir dir(folder);
-        for (const QString& file : dir.entryList(QDir::Files)) {
-            addKeys(QPluginLoader(dir.filePath(file)).metaData(), keys);
-        }
+    if (type == QtFatalMsg) {
+        w.previous(type, context, text);
+        return;
     }
-    return keys;
+    const std::lock_guard guard(w.lock);
+    w.held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
+bool lacksDisplay(int argc, char* argv[]) {
+#if defined(Q_OS_LINUX)
+    return platformArgumentIndex(argc, argv) < 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
+std::string noDisplayMessage(std::string_view program) {
+    std::string message(program);
+    message += ": no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    return message + headlessHint(program);
 }
 
 WindowSystemGuard::WindowSystemGuard(int argc, char* argv[], std::string_view program) {
     Watch& w = watch();
-    const QString requested = requestedPlatforms(argc, argv);
     w.program = std::string(program);
-    w.attempts = attemptsFor(requested, argc, argv);
-
-    // A plugin named by the user but missing here: the session's window systems after it.
-    const bool named = platformArgumentIndex(argc, argv) >= 0 || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    if (named) {
-        // Every plugin's description is read only when a namesake file does not tell.
-        std::vector<std::string> installed;
-        bool missing = std::any_of(w.attempts.begin(), w.attempts.end(),
-                                   [](const PlatformAttempt& a) { return !namesakeInstalled(a.name); });
-        if (missing) {
-            installed = installedPlatforms();
-            missing = std::any_of(w.attempts.begin(), w.attempts.end(),
-                                  [&](const PlatformAttempt& a) { return !has(installed, a.name); });
+    // Chosen the toolkit's way: the -platform argument, else QT_QPA_PLATFORM, else the session's.
+    const int argument = platformArgumentIndex(argc, argv);
+    if (argument < 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QStringList session;
+        for (const std::string& name : sessionPlatforms()) {
+            session << QString::fromStdString(name);
         }
-        QString amended = requested;
-        if (missing) {
-            for (const std::string& fallback : sessionPlatforms()) {
-                const bool tried = std::any_of(w.attempts.begin(), w.attempts.end(),
-                                               [&](const PlatformAttempt& a) { return a.name == fallback; });
-                const bool opensDisplay = fallback != "xcb" || !qEnvironmentVariableIsEmpty("DISPLAY");
-                if (!tried && opensDisplay && has(installed, fallback)) {
-                    amended += QLatin1Char(';') + QString::fromStdString(fallback);
-                }
-            }
-        }
-        if (amended != requested) {
+        w.attempts = attemptsFor(session.join(QLatin1Char(';')), argc, argv);
+    } else {
+        // A plugin named by the user but missing here: the session's window systems after it.
+        const QString named =
+            argument >= 0 ? QString::fromLocal8Bit(argv[argument]) : qEnvironmentVariable("QT_QPA_PLATFORM");
+        w.attempts = attemptsFor(named, argc, argv);
+        const QString amended = withSessionFallbacks(named, w.attempts);
+        if (amended != named) {
             w.attempts = attemptsFor(amended, argc, argv);
-            const int argument = platformArgumentIndex(argc, argv);
             if (argument >= 0) {
                 m_platformArgument = amended.toLocal8Bit().toStdString();
                 argv[argument] = m_platformArgument.data();

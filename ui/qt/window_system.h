@@ -13,18 +13,6 @@ bool lacksDisplay(int argc, char* argv[]);
 // The one line the program prints instead of starting when there is no display.
 std::string noDisplayMessage(std::string_view program);
 
-// The window system plugins the toolkit tries, in order, and the display each one would open.
-// Chosen the toolkit's way: the -platform argument, else QT_QPA_PLATFORM, else the session's.
-struct PlatformAttempt {
-    std::string name;    // "xcb", "wayland", "offscreen", ...
-    std::string display; // the display it opens; empty where it opens none or none is set
-};
-std::vector<PlatformAttempt> platformAttempts(int argc, char* argv[]);
-
-// The one line printed when none of the attempts could open a window.
-std::string unusableDisplayMessage(std::string_view program, const std::vector<PlatformAttempt>& attempts,
-                                   const std::vector<std::string>& installed);
-
 // Watches the toolkit opening the window system, from before the application object exists
 // until opened() is called. A plugin the machine lacks gets the session's window systems as a
 // fallback. When nothing can be used, the program prints its own one line and exits with status
@@ -43,8 +31,5 @@ private:
     std::string m_platformArgument; // the -platform value with fallbacks, pointed to from argv
     bool m_watching = true;
 };
-
-// The keys of the platform plugins installed where the toolkit looks for them ("xcb", ...).
-std::vector<std::string> installedPlatforms();
 
 } // namespace ui
