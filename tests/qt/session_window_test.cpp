@@ -1,4 +1,5 @@
 #include "tests/qt/window_driver.h"
+#include "tests/ui/random_sessions.h"
 #include "tests/ui/session_model.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/start.h"
@@ -21,7 +22,6 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <limits>
 #include <memory>
 #include <string>
@@ -173,21 +173,9 @@ private:
 };
 
 TEST(RealWindowSessionTest, RandomSessionsOnTheRealWindowKeepEveryProperty) {
-    const RunConfig config = configFromEnvironment(300);
     WindowDriver driver;
-    const RunSummary summary = runSessions(driver, config);
-    if (summary.failure) {
-        FAIL() << summary.failure->report();
-    }
-    RecordProperty("sessions", summary.sessions);
-    RecordProperty("actions", summary.actions);
-    std::cout << summary.sessions << " sessions on the window from seed " << config.firstSeed << ", " << summary.actions
-              << " actions, " << summary.reports << " reports, " << summary.refusals << " refused calculations\n";
-    if (config.count >= 100) {
-        // Enough complete settings and refusals for the report and message checks to bite.
-        EXPECT_GT(summary.reports, config.count / 4);
-        EXPECT_GT(summary.refusals, config.count / 4);
-    }
+    // Enough complete settings and refusals for the report and message checks to bite.
+    checkRandomSessions(driver, 300, 100, "sessions on the window");
 }
 
 // A window whose binding is broken fails within a few sessions, with a short list of actions
