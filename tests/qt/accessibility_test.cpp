@@ -2,11 +2,9 @@
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -44,8 +42,7 @@ class ScreenReaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QAccessible::setActive(true);
-        ui::start(m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        ASSERT_TRUE(showWindow(m_window));
     }
     void TearDown() override { QAccessible::setActive(false); }
 

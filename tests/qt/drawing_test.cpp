@@ -12,7 +12,6 @@
 #include "ui/qt/form1.h"
 #include "ui/qt/frame_box.h"
 #include "ui/qt/message_box.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -43,10 +42,7 @@ constexpr int kLanguages = 5;
 
 class DrawingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ui::start(m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
-    }
+    void SetUp() override { ASSERT_TRUE(showWindow(m_window)); }
 
     template <class Widget = QWidget>
     Widget* find(const QString& name) const {

@@ -2,7 +2,6 @@
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -57,11 +56,7 @@ QString lines(const QStringList& report) {
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ui::start(m_window);
-        m_window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
-    }
+    void SetUp() override { ASSERT_TRUE(showActiveWindow(m_window)); }
 
     template <class Widget = QWidget>
     Widget* find(const QString& name) const {
@@ -433,8 +428,7 @@ TEST_F(WindowTest, EveryWayOfChoosingAnEntryReachesTheHandler) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ui::Form1 window;
-        ui::start(window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(showWindow(window));
         clickOption(window, QStringLiteral("Option2_1"));
         clickOption(window, QStringLiteral("Option1_0"));
         auto* list = control<QComboBox>(window, QStringLiteral("Combo1"));

@@ -3,13 +3,11 @@
 #include "tests/qt/window_driver.h"
 #include "ui/captioned_controls.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
-#include <QTest>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -57,10 +55,7 @@ bool drawsEveryCharacter(const QWidget* w, const QString& text) {
 
 class RegionalSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ui::start(m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
-    }
+    void SetUp() override { ASSERT_TRUE(showWindow(m_window)); }
     QString resultText() const { return control<QPlainTextEdit>(m_window, QStringLiteral("Text1"))->toPlainText(); }
 
     const QString m_point = qEnvironmentVariable("KOLVEX_EXPECT_DECIMAL_POINT", QStringLiteral("."));

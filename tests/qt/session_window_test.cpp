@@ -2,7 +2,6 @@
 #include "tests/ui/random_sessions.h"
 #include "tests/ui/session_model.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -83,8 +82,7 @@ public:
         m_window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_window = std::make_unique<Form1>();
-        start(*m_window);
-        if (!QTest::qWaitForWindowExposed(m_window.get())) {
+        if (!kolvex_test::showWindow(*m_window)) {
             ADD_FAILURE() << "the window was not shown";
         }
         for (std::size_t i = 0; i < m_controls.size(); ++i) {

@@ -1,5 +1,8 @@
 #include "tests/qt/window_driver.h"
 
+#include "ui/qt/form1.h"
+#include "ui/qt/start.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -12,6 +15,17 @@ namespace kolvex_test {
 QString expectedTitle() {
     return QStringLiteral("Kolvex DVR Record time calculator Ver ") +
            QString::fromLatin1(kolvex::kVersion.data(), static_cast<qsizetype>(kolvex::kVersion.size()));
+}
+
+bool showWindow(ui::Form1& window) {
+    ui::start(window);
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+bool showActiveWindow(ui::Form1& window) {
+    ui::start(window);
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 void clickOption(const QWidget& window, const QString& name) {
