@@ -266,11 +266,9 @@ TEST_F(DrawingTest, EveryCaptionIsDrawnWholeInEveryLanguage) {
     for (int language = 0; language < kLanguages; ++language) {
         chooseLanguage(m_window, language);
         for (const ui::CaptionedControl& captioned : ui::kCaptionedControls) {
-            const std::string_view controlName = ui::controlName(captioned.control);
-            const QString name = QString::fromLatin1(controlName.data(), static_cast<qsizetype>(controlName.size()));
-            QWidget* widget = find(name);
-            const QString caption = qobject_cast<QLabel*>(widget) ? static_cast<QLabel*>(widget)->text()
-                                                                  : static_cast<QAbstractButton*>(widget)->text();
+            QWidget* widget = control(m_window, captioned.control);
+            const QString name = widget->objectName();
+            const QString caption = captionOf(widget);
             const QString what = QStringLiteral("language %1 %2 \"%3\"").arg(language).arg(name, caption);
             QString drawnCaption;
             for (const DrawnText& drawn : drawnTexts(*widget)) {

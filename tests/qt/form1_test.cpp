@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,19 +34,6 @@ namespace kolvex_test {
 namespace {
 
 const QString kSeparator = QStringLiteral("=======================================");
-
-QString captionOf(const QWidget* w) {
-    if (auto* frame = qobject_cast<const QGroupBox*>(w)) {
-        return frame->title();
-    }
-    if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        return button->text();
-    }
-    if (auto* label = qobject_cast<const QLabel*>(w)) {
-        return label->text();
-    }
-    return {};
-}
 
 // Text1 shows each CRLF line of the report as one line of its own.
 QString lines(const QStringList& report) {

@@ -4,8 +4,6 @@
 #include "ui/captioned_controls.h"
 #include "ui/qt/form1.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextLayout>
@@ -27,13 +25,6 @@ const QString kSeparator = QStringLiteral("=====================================
 // Code points written out, so that the expectation does not pass through any narrow encoding.
 QString fromCodePoints(std::u32string_view text) {
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString captionOf(const QWidget* w) {
-    if (auto* label = qobject_cast<const QLabel*>(w)) {
-        return label->text();
-    }
-    return static_cast<const QAbstractButton*>(w)->text();
 }
 
 // True when every character of the caption is drawn with a real glyph in the control's font or

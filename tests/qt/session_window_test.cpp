@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -120,12 +119,7 @@ public:
 
     bool enabled(Control c) const override { return widget(c)->isEnabled(); }
     bool visible(Control c) const override { return widget(c)->isVisible(); }
-    std::string caption(Control c) const override {
-        if (auto* label = qobject_cast<QLabel*>(widget(c))) {
-            return label->text().toStdString();
-        }
-        return static_cast<QAbstractButton*>(widget(c))->text().toStdString();
-    }
+    std::string caption(Control c) const override { return kolvex_test::captionOf(widget(c)).toStdString(); }
     int entryCount(Control c) const override { return list(c)->count(); }
     std::string entryText(Control c, int entry) const override { return list(c)->itemText(entry).toStdString(); }
     int selectedIndex(Control c) const override { return list(c)->currentIndex(); }

@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTest>
 
 #include <kolvex/version.h>
@@ -15,6 +17,19 @@ namespace kolvex_test {
 QString expectedTitle() {
     return QStringLiteral("Kolvex DVR Record time calculator Ver ") +
            QString::fromLatin1(kolvex::kVersion.data(), static_cast<qsizetype>(kolvex::kVersion.size()));
+}
+
+QString captionOf(const QWidget* w) {
+    if (auto* frame = qobject_cast<const QGroupBox*>(w)) {
+        return frame->title();
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        return button->text();
+    }
+    if (auto* label = qobject_cast<const QLabel*>(w)) {
+        return label->text();
+    }
+    return {};
 }
 
 bool showWindow(ui::Form1& window) {

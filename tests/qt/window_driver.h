@@ -21,6 +21,9 @@ namespace kolvex_test {
 // The window's title: its text is fixed, its version the project's.
 QString expectedTitle();
 
+// The caption a control shows: a frame's title, a button's or option's text, a label's text.
+QString captionOf(const QWidget* w);
+
 // Starts the window as the program does; true once it is on screen.
 bool showWindow(ui::Form1& window);
 
