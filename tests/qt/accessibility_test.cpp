@@ -2,14 +2,14 @@
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -17,7 +17,13 @@
 namespace kolvex_test {
 namespace {
 
-QString qt(std::string_view text) {
+// Every language in turn, then English again, so that a name left over from another language
+// shows.
+constexpr std::array kLanguageRound = {0, 1, 2, 3, 4, 0};
+
+// A language item's text in a language, as the window shows it.
+QString textIn(int language, lang::Item item) {
+    const std::string_view text = lang::kLanguageTexts[static_cast<std::size_t>(language)][item];
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -44,8 +50,7 @@ class ScreenReaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         QAccessible::setActive(true);
-        ui::start(m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        ASSERT_TRUE(showWindow(m_window));
     }
     void TearDown() override { QAccessible::setActive(false); }
 
@@ -68,14 +73,14 @@ TEST_F(ScreenReaderTest, EachListIsAnnouncedByItsRowCaption) {
     clickOption(m_window, QStringLiteral("Option1_1"));
     ASSERT_TRUE(chooseEntry(m_window, QStringLiteral("Combo6"), QStringLiteral("80G")));
     clickOption(m_window, QStringLiteral("Option1_0"));
-    for (const int language : {0, 1, 2, 3, 4, 0}) {
+    for (const int language : kLanguageRound) {
         chooseLanguage(m_window, language);
         for (const auto& row : rows) {
             SCOPED_TRACE(std::string(row.list) + " in language " + std::to_string(language));
             QAccessibleInterface* list = accessible(m_window, QLatin1String(row.list));
             ASSERT_NE(list, nullptr);
             EXPECT_EQ(list->role(), QAccessible::ComboBox);
-            const QString caption = qt(lang::kLanguageTexts[static_cast<std::size_t>(language)][row.caption]);
+            const QString caption = textIn(language, row.caption);
             EXPECT_EQ(labelNames(list), QStringList{caption});
 #if !defined(Q_OS_UNIX)
             // Elsewhere the label's text is the list's name too; on Unix Qt leaves that to the
@@ -102,7 +107,7 @@ TEST_F(ScreenReaderTest, ButtonsOptionsAndTheResultBoxAreNamedInTheCurrentLangua
         {"Option1_1", QAccessible::RadioButton, {lang::TimeOption}},
         {"Text1", QAccessible::EditableText, {lang::ReportSize, lang::ReportTime}},
     };
-    for (const int language : {0, 1, 2, 3, 4, 0}) {
+    for (const int language : kLanguageRound) {
         chooseLanguage(m_window, language);
         for (const auto& c : controls) {
             SCOPED_TRACE(std::string(c.control) + " in language " + std::to_string(language));
@@ -111,7 +116,7 @@ TEST_F(ScreenReaderTest, ButtonsOptionsAndTheResultBoxAreNamedInTheCurrentLangua
             EXPECT_EQ(iface->role(), c.role);
             QStringList parts;
             for (const lang::Item item : c.items) {
-                parts.append(qt(lang::kLanguageTexts[static_cast<std::size_t>(language)][item]));
+                parts.append(textIn(language, item));
             }
             EXPECT_EQ(name(iface), parts.join(QStringLiteral(" / ")));
         }

@@ -3,7 +3,6 @@
 #include "tests/qt/window_driver.h"
 #include "ui/captioned_controls.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,22 +15,17 @@ QList<CaptionFit> captionFits(const QWidget& window) {
     QList<CaptionFit> fits;
     for (const auto& captioned : ui::kCaptionedControls) {
         QWidget* widget = control(window, captioned.control);
-        const int textWidth = widget->fontMetrics().horizontalAdvance(
-            qobject_cast<QLabel*>(widget) ? static_cast<QLabel*>(widget)->text()
-                                          : static_cast<QAbstractButton*>(widget)->text());
+        const QString caption = captionOf(widget);
+        const int textWidth = widget->fontMetrics().horizontalAdvance(caption);
         int needed = textWidth;
-        QString caption;
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            caption = label->text();
             needed = textWidth + 2 * label->margin() + 2 * label->frameWidth();
         } else if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-            caption = option->text();
             QStyleOptionButton opt;
             opt.initFrom(option);
             needed = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &opt, option) +
                      option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &opt, option) + textWidth;
         } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            caption = button->text();
             QStyleOptionButton opt;
             opt.initFrom(button);
             needed = textWidth + 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &opt, button) +

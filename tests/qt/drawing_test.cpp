@@ -12,7 +12,6 @@
 #include "ui/qt/form1.h"
 #include "ui/qt/frame_box.h"
 #include "ui/qt/message_box.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -43,10 +42,7 @@ constexpr int kLanguages = 5;
 
 class DrawingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ui::start(m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
-    }
+    void SetUp() override { ASSERT_TRUE(showWindow(m_window)); }
 
     template <class Widget = QWidget>
     Widget* find(const QString& name) const {
@@ -270,11 +266,9 @@ TEST_F(DrawingTest, EveryCaptionIsDrawnWholeInEveryLanguage) {
     for (int language = 0; language < kLanguages; ++language) {
         chooseLanguage(m_window, language);
         for (const ui::CaptionedControl& captioned : ui::kCaptionedControls) {
-            const std::string_view controlName = ui::controlName(captioned.control);
-            const QString name = QString::fromLatin1(controlName.data(), static_cast<qsizetype>(controlName.size()));
-            QWidget* widget = find(name);
-            const QString caption = qobject_cast<QLabel*>(widget) ? static_cast<QLabel*>(widget)->text()
-                                                                  : static_cast<QAbstractButton*>(widget)->text();
+            QWidget* widget = control(m_window, captioned.control);
+            const QString name = widget->objectName();
+            const QString caption = captionOf(widget);
             const QString what = QStringLiteral("language %1 %2 \"%3\"").arg(language).arg(name, caption);
             QString drawnCaption;
             for (const DrawnText& drawn : drawnTexts(*widget)) {

@@ -2,14 +2,12 @@
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,19 +35,6 @@ namespace {
 
 const QString kSeparator = QStringLiteral("=======================================");
 
-QString captionOf(const QWidget* w) {
-    if (auto* frame = qobject_cast<const QGroupBox*>(w)) {
-        return frame->title();
-    }
-    if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
-        return button->text();
-    }
-    if (auto* label = qobject_cast<const QLabel*>(w)) {
-        return label->text();
-    }
-    return {};
-}
-
 // Text1 shows each CRLF line of the report as one line of its own.
 QString lines(const QStringList& report) {
     return report.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -57,11 +42,7 @@ QString lines(const QStringList& report) {
 
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ui::start(m_window);
-        m_window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
-    }
+    void SetUp() override { ASSERT_TRUE(showActiveWindow(m_window)); }
 
     template <class Widget = QWidget>
     Widget* find(const QString& name) const {
@@ -433,8 +414,7 @@ TEST_F(WindowTest, EveryWayOfChoosingAnEntryReachesTheHandler) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ui::Form1 window;
-        ui::start(window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(showWindow(window));
         clickOption(window, QStringLiteral("Option2_1"));
         clickOption(window, QStringLiteral("Option1_0"));
         auto* list = control<QComboBox>(window, QStringLiteral("Combo1"));

@@ -2,7 +2,6 @@
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -33,11 +32,7 @@ const QString kSeparator = QStringLiteral("=====================================
 // focus, or to the open menu, as the keyboard would send it.
 class KeyboardTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ui::start(m_window);
-        m_window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
-    }
+    void SetUp() override { ASSERT_TRUE(showActiveWindow(m_window)); }
 
     static QWidget* focus() { return QApplication::focusWidget(); }
     static QString focusName() { return focus() != nullptr ? focus()->objectName() : QStringLiteral("(none)"); }

@@ -3,13 +3,9 @@
 #include "tests/qt/window_driver.h"
 #include "ui/captioned_controls.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
-#include <QTest>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -31,13 +27,6 @@ QString fromCodePoints(std::u32string_view text) {
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString captionOf(const QWidget* w) {
-    if (auto* label = qobject_cast<const QLabel*>(w)) {
-        return label->text();
-    }
-    return static_cast<const QAbstractButton*>(w)->text();
-}
-
 // True when every character of the caption is drawn with a real glyph in the control's font or
 // one that Qt falls back to, never with the empty box of a missing one.
 bool drawsEveryCharacter(const QWidget* w, const QString& text) {
@@ -57,10 +46,7 @@ bool drawsEveryCharacter(const QWidget* w, const QString& text) {
 
 class RegionalSettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ui::start(m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
-    }
+    void SetUp() override { ASSERT_TRUE(showWindow(m_window)); }
     QString resultText() const { return control<QPlainTextEdit>(m_window, QStringLiteral("Text1"))->toPlainText(); }
 
     const QString m_point = qEnvironmentVariable("KOLVEX_EXPECT_DECIMAL_POINT", QStringLiteral("."));

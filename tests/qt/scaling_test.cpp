@@ -1,14 +1,12 @@
 #include "tests/qt/caption_fit.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QComboBox>
 #include <QMenuBar>
 #include <QRectF>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -64,8 +62,7 @@ QRect layoutPixels(const Placed& p) {
 class ScalingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ui::start(m_window);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_window));
+        ASSERT_TRUE(showWindow(m_window));
         m_scale =
             qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
     }

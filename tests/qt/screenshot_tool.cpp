@@ -9,7 +9,6 @@
 #include "tests/qt/caption_fit.h"
 #include "tests/qt/window_driver.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -78,8 +77,7 @@ int main(int argc, char* argv[]) {
     const QString everyLanguage = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
     ui::Form1 window;
-    ui::start(window);
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    if (!kolvex_test::showWindow(window)) {
         std::fprintf(stderr, "the window was not shown\n");
         return 1;
     }

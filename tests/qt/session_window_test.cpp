@@ -1,14 +1,13 @@
 #include "tests/qt/window_driver.h"
+#include "tests/ui/random_sessions.h"
 #include "tests/ui/session_model.h"
 #include "ui/qt/form1.h"
-#include "ui/qt/start.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -21,7 +20,6 @@
 #include <array>
 #include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <limits>
 #include <memory>
 #include <string>
@@ -83,8 +81,7 @@ public:
         m_window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_window = std::make_unique<Form1>();
-        start(*m_window);
-        if (!QTest::qWaitForWindowExposed(m_window.get())) {
+        if (!kolvex_test::showWindow(*m_window)) {
             ADD_FAILURE() << "the window was not shown";
         }
         for (std::size_t i = 0; i < m_controls.size(); ++i) {
@@ -122,12 +119,7 @@ public:
 
     bool enabled(Control c) const override { return widget(c)->isEnabled(); }
     bool visible(Control c) const override { return widget(c)->isVisible(); }
-    std::string caption(Control c) const override {
-        if (auto* label = qobject_cast<QLabel*>(widget(c))) {
-            return label->text().toStdString();
-        }
-        return static_cast<QAbstractButton*>(widget(c))->text().toStdString();
-    }
+    std::string caption(Control c) const override { return kolvex_test::captionOf(widget(c)).toStdString(); }
     int entryCount(Control c) const override { return list(c)->count(); }
     std::string entryText(Control c, int entry) const override { return list(c)->itemText(entry).toStdString(); }
     int selectedIndex(Control c) const override { return list(c)->currentIndex(); }
@@ -173,21 +165,9 @@ private:
 };
 
 TEST(RealWindowSessionTest, RandomSessionsOnTheRealWindowKeepEveryProperty) {
-    const RunConfig config = configFromEnvironment(300);
     WindowDriver driver;
-    const RunSummary summary = runSessions(driver, config);
-    if (summary.failure) {
-        FAIL() << summary.failure->report();
-    }
-    RecordProperty("sessions", summary.sessions);
-    RecordProperty("actions", summary.actions);
-    std::cout << summary.sessions << " sessions on the window from seed " << config.firstSeed << ", " << summary.actions
-              << " actions, " << summary.reports << " reports, " << summary.refusals << " refused calculations\n";
-    if (config.count >= 100) {
-        // Enough complete settings and refusals for the report and message checks to bite.
-        EXPECT_GT(summary.reports, config.count / 4);
-        EXPECT_GT(summary.refusals, config.count / 4);
-    }
+    // Enough complete settings and refusals for the report and message checks to bite.
+    checkRandomSessions(driver, 300, 100, "sessions on the window");
 }
 
 // A window whose binding is broken fails within a few sessions, with a short list of actions

@@ -1,8 +1,13 @@
 #include "tests/qt/window_driver.h"
 
+#include "ui/qt/form1.h"
+#include "ui/qt/start.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QTest>
 
 #include <kolvex/version.h>
@@ -12,6 +17,30 @@ namespace kolvex_test {
 QString expectedTitle() {
     return QStringLiteral("Kolvex DVR Record time calculator Ver ") +
            QString::fromLatin1(kolvex::kVersion.data(), static_cast<qsizetype>(kolvex::kVersion.size()));
+}
+
+QString captionOf(const QWidget* w) {
+    if (auto* frame = qobject_cast<const QGroupBox*>(w)) {
+        return frame->title();
+    }
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        return button->text();
+    }
+    if (auto* label = qobject_cast<const QLabel*>(w)) {
+        return label->text();
+    }
+    return {};
+}
+
+bool showWindow(ui::Form1& window) {
+    ui::start(window);
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+bool showActiveWindow(ui::Form1& window) {
+    ui::start(window);
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }
 
 void clickOption(const QWidget& window, const QString& name) {

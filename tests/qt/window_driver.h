@@ -10,12 +10,26 @@
 class QAbstractButton;
 class QComboBox;
 
+namespace ui {
+class Form1;
+}
+
 // Drives the calculator window the way a user does: mouse clicks on options and buttons, the
 // keyboard in the lists, the Language menu. Shared by the window tests and the screenshot tool.
 namespace kolvex_test {
 
 // The window's title: its text is fixed, its version the project's.
 QString expectedTitle();
+
+// The caption a control shows: a frame's title, a button's or option's text, a label's text.
+QString captionOf(const QWidget* w);
+
+// Starts the window as the program does; true once it is on screen.
+bool showWindow(ui::Form1& window);
+
+// Starts the window as the program does and makes it the active window; true once it is, so that
+// the keyboard reaches it.
+bool showActiveWindow(ui::Form1& window);
 
 // A control of the window by its layout name ("Combo4", "Option2_1", "Language_3").
 template <class Widget = QWidget>

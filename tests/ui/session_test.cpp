@@ -1,10 +1,10 @@
 #include "tests/ui/fake_view.h"
+#include "tests/ui/random_sessions.h"
 #include "tests/ui/session_model.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <iostream>
 #include <memory>
 
 namespace ui::session {
@@ -67,21 +67,9 @@ private:
 };
 
 TEST(SessionTest, RandomSessionsKeepEveryProperty) {
-    const RunConfig config = configFromEnvironment(5000);
     FakeDriver driver;
-    const RunSummary summary = runSessions(driver, config);
-    if (summary.failure) {
-        FAIL() << summary.failure->report();
-    }
-    RecordProperty("sessions", summary.sessions);
-    RecordProperty("actions", summary.actions);
-    std::cout << summary.sessions << " sessions from seed " << config.firstSeed << ", " << summary.actions
-              << " actions, " << summary.reports << " reports, " << summary.refusals << " refused calculations\n";
-    if (config.count >= 1000) {
-        // The generator must reach complete settings often enough for the report checks to bite.
-        EXPECT_GT(summary.reports, config.count / 4);
-        EXPECT_GT(summary.refusals, config.count / 4);
-    }
+    // The generator must reach complete settings often enough for the report checks to bite.
+    checkRandomSessions(driver, 5000, 1000, "sessions");
 }
 
 struct BrokenBinding {

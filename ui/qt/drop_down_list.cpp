@@ -1,18 +1,8 @@
 #include "ui/qt/drop_down_list.h"
 
 #include <QAbstractItemView>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 
 namespace ui {
-
-int DropDownList::entryTextRoom() const {
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    // The field's label is drawn a pixel in from either side of the edit field, clipped to it.
-    return field.adjusted(1, 0, -1, 0).width();
-}
 
 void DropDownList::showPopup() {
     if (styleSheet().isEmpty()) {

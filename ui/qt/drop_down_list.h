@@ -13,10 +13,6 @@ class DropDownList final : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
-    // The width of the rectangle the style draws the chosen entry's text into, inside the
-    // field's frame and beside its arrow button, less the text's own inset.
-    int entryTextRoom() const;
-
     void showPopup() override;
 };
 

@@ -70,56 +70,12 @@ Widget* place(QWidget* container, std::string_view name, Twips at) {
     return widget;
 }
 
-// Some texts are wider than the control that shows them: a few translated captions, and the
-// resolution entries in the default font. Such a control draws its text in a narrower cut of
-// its font, just enough to fit, keeping family and size; once its text fits again it gets the
-// plain font back. Captions never wrap, as a second line would be cut off.
-struct TextRoom {
-    int text; // pixels the widest text takes
-    int room; // pixels the control has for it
-};
-
-template <class Measure>
-void fitText(QWidget* control, const QFont& plainFont, Measure measure) {
-    constexpr int kNarrowest = 70; // percent of the plain width; narrower stops being readable
-    control->setFont(plainFont);
-    TextRoom m = measure();
-    // A cut is about as much narrower as its stretch says; the steps after the first guess
-    // make up for rounding and for fonts that have a condensed face of their own.
-    for (int stretch = std::max(kNarrowest, 100 * m.room / std::max(m.text, 1));
-         m.text > m.room && stretch >= kNarrowest; stretch -= 2) {
-        QFont narrower = plainFont;
-        narrower.setStretch(stretch);
-        control->setFont(narrower);
-        m = measure();
-    }
-}
-
-void fitCaption(QWidget* control, const QString& caption, const QFont& plainFont) {
-    fitText(control, plainFont, [control, &caption] {
-        const int text = control->fontMetrics().horizontalAdvance(caption);
-        // The size hint adds the indicator or the button's margins to the text.
-        return TextRoom{text, control->width() - (control->sizeHint().width() - text)};
-    });
-}
-
-// The longest entry must fit where the list draws the chosen one, and the open list, which is
-// no narrower than the field.
-void fitEntries(DropDownList* list) {
-    fitText(list, QFont(), [list] {
-        const QFontMetrics metrics = list->fontMetrics();
-        int widest = 0;
-        for (int i = 0; i < list->count(); ++i) {
-            widest = std::max(widest, metrics.horizontalAdvance(list->itemText(i)));
-        }
-        return TextRoom{widest, list->entryTextRoom()};
-    });
-}
-
-// A row caption, drawn in the label font and narrowed to fit if need be (see fitCaption). The
-// captions the window opens with are fitted just before the label is first drawn: measuring
-// loads the label font, which drawing loads anyway, and the window is built and shown without
-// it. A caption set later is fitted at once.
+// A row caption, drawn in the label font. A few translated captions are wider than their label;
+// such a label draws its caption in a narrower cut of the font, just enough to fit, keeping
+// family and size, and gets the plain font back once its caption fits again. Captions never
+// wrap, as a second line would be cut off. The captions the window opens with are fitted just
+// before the label is first drawn: measuring loads the label font, which drawing loads anyway,
+// and the window is built and shown without it. A caption set later is fitted at once.
 class CaptionLabel final : public QLabel {
 public:
     using QLabel::QLabel;
@@ -132,7 +88,7 @@ public:
         if (m_fitPending) {
             setFont(captionFont()); // the font is the label's from the start, only its fit waits
         } else {
-            fitCaption(this, caption, captionFont());
+            fitCaption();
         }
     }
 
@@ -141,12 +97,38 @@ protected:
         if (m_fitPending) {
             m_fitPending = false;
             // A narrower cut set here is the one this paint draws with.
-            fitCaption(this, text(), captionFont());
+            fitCaption();
         }
         QLabel::paintEvent(event);
     }
 
 private:
+    struct TextRoom {
+        int text; // pixels the caption takes
+        int room; // pixels the label has for it
+    };
+
+    TextRoom measure() const {
+        const int caption = fontMetrics().horizontalAdvance(text());
+        // The size hint adds the label's margins to the text.
+        return {caption, width() - (sizeHint().width() - caption)};
+    }
+
+    void fitCaption() {
+        constexpr int kNarrowest = 70; // percent of the plain width; narrower stops being readable
+        setFont(captionFont());
+        TextRoom m = measure();
+        // A cut is about as much narrower as its stretch says; the steps after the first guess
+        // make up for rounding and for fonts that have a condensed face of their own.
+        for (int stretch = std::max(kNarrowest, 100 * m.room / std::max(m.text, 1));
+             m.text > m.room && stretch >= kNarrowest; stretch -= 2) {
+            QFont narrower = captionFont();
+            narrower.setStretch(stretch);
+            setFont(narrower);
+            m = measure();
+        }
+    }
+
     bool m_fitPending = false;
 };
 
@@ -160,8 +142,7 @@ CaptionLabel* rowCaption(QWidget* frame, std::string_view name, Twips at, QCombo
     return label;
 }
 
-// Select-only. Only the resolution entries can be wider than their field; they are fitted when the
-// form writes them, which it always does before that list is first enabled.
+// Select-only.
 DropDownList* dropDownList(QWidget* frame, std::string_view name, Twips at, const QStringList& entries) {
     auto* list = place<DropDownList>(frame, name, at);
     list->setMaxVisibleItems(14);
@@ -444,7 +425,6 @@ void Form1::setCaption(Control c, std::string_view caption) {
     QWidget* widget = control(c);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(qt(caption));
-        fitCaption(button, button->text(), QFont()); // the window's default font
     } else if (auto* label = dynamic_cast<CaptionLabel*>(widget)) {
         label->setCaption(qt(caption), CaptionLabel::Fit::Now);
     }
@@ -467,7 +447,6 @@ std::string Form1::selectedText(Control c) const {
 void Form1::setEntryText(Control c, int entry, std::string_view text) {
     if (QComboBox* box = list(c)) {
         box->setItemText(entry, qt(text));
-        fitEntries(static_cast<DropDownList*>(box));
     }
 }
 
