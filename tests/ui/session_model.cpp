@@ -419,7 +419,7 @@ std::optional<std::uint64_t> environmentNumber(const char* variable) {
 std::string describe(const Action& a) {
     switch (a.kind) {
     case Kind::Model:
-        return std::string("model ") + (a.index == 1 ? "4CH" : a.index == 2 ? "8CH" : "16CH");
+        return std::string("model ") + std::string(calc::kModelCaptions[static_cast<std::size_t>(a.index - 1)]);
     case Kind::Mode:
         return "mode Option1_" + std::to_string(a.index);
     case Kind::Choose:

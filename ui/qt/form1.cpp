@@ -276,9 +276,9 @@ void Form1::buildModelFrame(QWidget* client) {
     auto* option2_1 = place<OptionButton>(frame3, "Option2_1", {120, 240, 1215, 255});
     auto* option2_3 = place<OptionButton>(frame3, "Option2_3", {2760, 240, 1815, 255});
     auto* option2_2 = place<OptionButton>(frame3, "Option2_2", {1560, 240, 855, 255});
-    option2_1->setText(QStringLiteral("4CH"));
-    option2_2->setText(QStringLiteral("8CH"));
-    option2_3->setText(QStringLiteral("16CH"));
+    option2_1->setText(qt(calc::kModelCaptions[0]));
+    option2_2->setText(qt(calc::kModelCaptions[1]));
+    option2_3->setText(qt(calc::kModelCaptions[2]));
     // An option's id in its group is its index in its control array.
     m_models = new QButtonGroup(this);
     m_models->setObjectName(QStringLiteral("Option2"));
