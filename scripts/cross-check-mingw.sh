@@ -30,7 +30,7 @@ cmake -S . -B "$build_dir" -G Ninja \
     -DCMAKE_PROJECT_TOP_LEVEL_INCLUDES=cmake/KolvexGTestFromSource.cmake \
     -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
     -DCMAKE_EXE_LINKER_FLAGS=-static \
-    -DKOLVEX_BUILD_UI=OFF -DKOLVEX_BUILD_BENCH=OFF -DKOLVEX_WERROR=ON >/dev/null
+    -DKOLVEX_FRONTEND=none -DKOLVEX_BUILD_BENCH=OFF -DKOLVEX_WERROR=ON >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 
 shopt -s nullglob

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 # Every option is given, so that a build directory left from another configuration cannot
 # quietly leave the window or its tests out.
 build_dir=build
-options=(-DKOLVEX_WERROR=ON -DKOLVEX_BUILD_UI=ON -DKOLVEX_BUILD_TESTS=ON)
+options=(-DKOLVEX_WERROR=ON -DKOLVEX_FRONTEND=qt -DKOLVEX_BUILD_TESTS=ON)
 if [ "${1:-}" = "--sanitize" ]; then
     build_dir=build-asan
     options+=(-DKOLVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVEX_BUILD_BENCH=OFF)

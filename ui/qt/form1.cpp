@@ -1,14 +1,14 @@
 #include "ui/qt/form1.h"
 
 #include "calc/value_tables.h"
-#include "lang/captions.h"
-#include "lang/language_table.h"
+#include "lang/language_texts.h"
 #include "ui/captioned_controls.h"
 #include "ui/qt/drop_down_list.h"
 #include "ui/qt/frame_box.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/option_button.h"
 #include "ui/qt/window_font.h"
+#include "ui/window_layout.h"
 
 #include <kolvex/version.h>
 
@@ -34,40 +34,19 @@
 
 namespace ui {
 
-// A control's place in twips, from the top-left corner of its container. Inside a frame that is
-// the frame's own corner, which is also the origin of a QGroupBox's child coordinates.
-struct Twips {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
 namespace {
 
-// The version comes from the project's; the rest of the title never changes.
-constexpr std::string_view kTitleBeforeVersion = "Kolvex DVR Record time calculator Ver ";
-
-// The layout is laid out in twips, 15 to a pixel at 96 dots per inch. Placing controls in Qt's
+// The layout is in twips, 15 to a pixel at 96 dots per inch. Placing controls in Qt's
 // device-independent pixels lets Qt scale the whole window on a high-density screen.
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 8385 / kTwipsPerPixel;
-constexpr int kClientHeight = 4665 / kTwipsPerPixel;
+constexpr int kDesignDpi = 96;
 
-QRect toPixels(Twips t) {
-    return {t.left / kTwipsPerPixel, t.top / kTwipsPerPixel, t.width / kTwipsPerPixel, t.height / kTwipsPerPixel};
+QRect toPixels(layout::Twips t) {
+    return {layout::toPixels(t.left, kDesignDpi), layout::toPixels(t.top, kDesignDpi),
+            layout::toPixels(t.width, kDesignDpi), layout::toPixels(t.height, kDesignDpi)};
 }
 
 QString qt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-template <class Widget>
-Widget* place(QWidget* container, std::string_view name, Twips at) {
-    auto* widget = new Widget(container);
-    widget->setObjectName(qt(name));
-    widget->setGeometry(toPixels(at));
-    return widget;
 }
 
 // A row caption, drawn in the label font. A few translated captions are wider than their label;
@@ -132,36 +111,6 @@ private:
     bool m_fitPending = false;
 };
 
-CaptionLabel* rowCaption(QWidget* frame, std::string_view name, Twips at, QComboBox* list) {
-    auto* label = place<CaptionLabel>(frame, name, at);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Its font comes with its caption, see setCaption.
-    // A screen reader announces the list by its row caption.
-    label->setBuddy(list);
-    return label;
-}
-
-// Select-only.
-DropDownList* dropDownList(QWidget* frame, std::string_view name, Twips at, const QStringList& entries) {
-    auto* list = place<DropDownList>(frame, name, at);
-    list->setMaxVisibleItems(14);
-    list->addItems(entries);
-    // Filling a list selects its first entry; the lists start with nothing chosen.
-    list->setCurrentIndex(-1);
-    return list;
-}
-
-template <class Entries, class Text>
-QStringList textsOf(const Entries& entries, Text text) {
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(entries.size()));
-    for (const auto& entry : entries) {
-        texts.append(qt(text(entry)));
-    }
-    return texts;
-}
-
 // The 999 record speeds "1/1" to "1/999", made when they are asked for rather than held as
 // 999 items from the start, which would cost the window a noticeable part of its start-up
 // time and memory. An entry's text can still be rewritten, as in any list.
@@ -195,24 +144,13 @@ private:
     QHash<int, QString> m_rewritten;
 };
 
-constexpr auto asIs = [](std::string_view text) { return text; };
-
 // What a list offers as the window opens; Combo4's speeds come from a model of their own.
 QStringList initialEntries(Control list) {
-    switch (list) {
-    case Control::Combo1:
-        return textsOf(calc::kVideoSystemEntries, asIs);
-    case Control::Combo2:
-        return textsOf(calc::kQualityEntries, asIs);
-    case Control::Combo3: // until the first video system choice, those of the 4CH model in NTSC
-        return textsOf(calc::resolutionRow(1, 0), [](const calc::ResolutionEntry& e) { return e.text; });
-    case Control::Combo5:
-        return textsOf(calc::kRecordHours, [](const calc::HoursEntry& e) { return e.text; });
-    case Control::Combo6:
-        return textsOf(calc::kHddSizes, [](const calc::HddEntry& e) { return e.text; });
-    default:
-        return {};
+    QStringList texts;
+    for (std::size_t entry = 0; entry < layout::entryCount(list); ++entry) {
+        texts.append(QString::fromStdString(layout::entryText(list, entry)));
     }
+    return texts;
 }
 
 } // namespace
@@ -220,7 +158,7 @@ QStringList initialEntries(Control list) {
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     useWindowFont();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qt(kTitleBeforeVersion) + qt(kolvex::kVersion));
+    setWindowTitle(qt(layout::kTitleBeforeVersion) + qt(kolvex::kVersion));
     // Minimise and close, but no maximise: the window has one size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -230,13 +168,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(icon);
 
     buildMenu();
-    QWidget* client = buildClientArea();
-    buildModelFrame(client);
-    buildModeFrame(client);
-    buildResultBox(client);
-    buildSettingsFrame(client);
-    setInitialCaptions();
-    setStartStates();
+    buildControls(buildClientArea());
+    nameListsByTheirRows();
+    setResultName(initialResultBoxName());
     orderFocus();
     bindEvents();
 
@@ -252,7 +186,7 @@ void Form1::load() {
 
 void Form1::buildMenu() {
     menuBar()->setObjectName(QStringLiteral("MenuBar"));
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Language"));
+    QMenu* menu = menuBar()->addMenu(qt(layout::kLanguageMenuCaption));
     menu->setObjectName(QStringLiteral("Language_Main"));
     for (std::size_t i = 0; i < lang::kLanguageNames.size(); ++i) {
         QAction* item = menu->addAction(qt(lang::kLanguageNames[i]));
@@ -265,124 +199,106 @@ void Form1::buildMenu() {
 QWidget* Form1::buildClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setFixedSize(layout::toPixels(layout::kClientWidth, kDesignDpi),
+                         layout::toPixels(layout::kClientHeight, kDesignDpi));
     setCentralWidget(client);
     return client;
 }
 
-void Form1::buildModelFrame(QWidget* client) {
-    auto* frame3 = place<FrameBox>(client, "Frame3", {120, 120, 8175, 615});
-    frame3->setTitle(QStringLiteral("DVR MODEL"));
-    auto* option2_1 = place<OptionButton>(frame3, "Option2_1", {120, 240, 1215, 255});
-    auto* option2_3 = place<OptionButton>(frame3, "Option2_3", {2760, 240, 1815, 255});
-    auto* option2_2 = place<OptionButton>(frame3, "Option2_2", {1560, 240, 855, 255});
-    option2_1->setText(qt(calc::kModelCaptions[0]));
-    option2_2->setText(qt(calc::kModelCaptions[1]));
-    option2_3->setText(qt(calc::kModelCaptions[2]));
-    // An option's id in its group is its index in its control array.
+void Form1::buildControls(QWidget* client) {
+    // The option groups, one per frame; an option's id in its group is its index in its control
+    // array.
     m_models = new QButtonGroup(this);
     m_models->setObjectName(QStringLiteral("Option2"));
-    m_models->addButton(option2_1, 1);
-    m_models->addButton(option2_2, 2);
-    m_models->addButton(option2_3, 3);
-}
-
-void Form1::buildModeFrame(QWidget* client) {
-    auto* frame2 = place<FrameBox>(client, "Frame2", {120, 720, 8175, 615});
-    auto* option1_1 = addControl<OptionButton>(frame2, Control::Option1_1, {3240, 240, 4455, 255});
-    auto* option1_0 = addControl<OptionButton>(frame2, Control::Option1_0, {240, 240, 2655, 255});
     m_modes = new QButtonGroup(this);
     m_modes->setObjectName(QStringLiteral("Option1"));
-    m_modes->addButton(option1_0, 0);
-    m_modes->addButton(option1_1, 1);
+    // Each container's children in stacking order, so a later one lies above an earlier one.
+    for (const layout::ControlLayout& spec : layout::kControls) {
+        QWidget* container = spec.container.empty() ? client : client->findChild<QWidget*>(qt(spec.container));
+        QWidget* widget = createControl(container, spec);
+        widget->setObjectName(qt(spec.name));
+        widget->setGeometry(toPixels(spec.at));
+        widget->setEnabled(spec.enabled);
+        if (!spec.visible) {
+            widget->setVisible(false);
+        }
+        if (spec.control) {
+            m_controls[static_cast<std::size_t>(*spec.control)] = widget;
+        }
+    }
 }
 
-void Form1::buildResultBox(QWidget* client) {
-    m_text1 = place<QPlainTextEdit>(client, "Text1", {4320, 1440, 3975, 3135});
-    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Tab leaves the result box for the next control instead of typing a tab into it.
-    m_text1->setTabChangesFocus(true);
+QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& spec) {
+    switch (spec.kind) {
+    case layout::Kind::Frame: {
+        auto* frame = new FrameBox(container);
+        frame->setTitle(qt(spec.caption));
+        return frame;
+    }
+    case layout::Kind::OptionButton: {
+        auto* option = new OptionButton(qt(spec.caption), container);
+        (spec.control ? m_modes : m_models)->addButton(option, spec.element);
+        return option;
+    }
+    case layout::Kind::DropDownList:
+        return createList(container, *spec.control);
+    case layout::Kind::Label: {
+        auto* label = new CaptionLabel(container);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setCaption(qt(spec.caption), CaptionLabel::Fit::WhenDrawn);
+        return label;
+    }
+    case layout::Kind::CommandButton: {
+        auto* button = new QPushButton(qt(spec.caption), container);
+        // Enter presses a focused button as Space does, as on any Windows dialog.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case layout::Kind::TextBox:
+        m_text1 = new QPlainTextEdit(container);
+        m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        // Tab leaves the result box for the next control instead of typing a tab into it.
+        m_text1->setTabChangesFocus(true);
+        return m_text1;
+    }
+    return nullptr;
 }
 
-void Form1::buildSettingsFrame(QWidget* client) {
-    auto* frame1 = place<FrameBox>(client, "Frame1", {120, 1320, 4095, 3255});
-    addList(frame1, Control::Combo5, {2400, 2280, 1575, 300});
-    addButton(frame1, Control::Clear_BTN, {480, 2760, 1335, 375});
-    addList(frame1, Control::Combo1, {2400, 360, 1575, 300});
-    addList(frame1, Control::Combo2, {2400, 840, 1575, 300});
-    addList(frame1, Control::Combo3, {2400, 1320, 1575, 300});
-    addList(frame1, Control::Combo4, {2400, 1800, 1575, 300});
-    addButton(frame1, Control::Count_BTN, {2160, 2760, 1335, 375});
-    addList(frame1, Control::Combo6, {2400, 2280, 1575, 300});
-    addRowCaption(frame1, Control::Label1_5, {120, 2280, 2175, 375}, Control::Combo6);
-    addRowCaption(frame1, Control::Label1_4, {120, 2280, 1935, 375}, Control::Combo5);
-    addRowCaption(frame1, Control::Label1_0, {120, 360, 2175, 375}, Control::Combo1);
-    addRowCaption(frame1, Control::Label1_1, {120, 840, 2175, 375}, Control::Combo2);
-    addRowCaption(frame1, Control::Label1_2, {120, 1320, 2175, 375}, Control::Combo3);
-    addRowCaption(frame1, Control::Label1_3, {120, 1800, 2175, 375}, Control::Combo4);
-}
-
-template <class Widget>
-Widget* Form1::addControl(QWidget* container, Control c, const Twips& at) {
-    auto* widget = place<Widget>(container, controlName(c), at);
-    m_controls[static_cast<std::size_t>(c)] = widget;
-    return widget;
-}
-
-void Form1::addButton(QWidget* frame, Control c, const Twips& at) {
-    // Enter presses a focused button as Space does, as on any Windows dialog.
-    addControl<QPushButton>(frame, c, at)->setAutoDefault(true);
-}
-
-void Form1::addList(QWidget* frame, Control c, const Twips& at) {
-    QComboBox* list = dropDownList(frame, controlName(c), at, initialEntries(c));
+QComboBox* Form1::createList(QWidget* container, Control c) {
+    // Select-only.
+    auto* box = new DropDownList(container);
+    box->setMaxVisibleItems(14);
     if (c == Control::Combo4) {
-        list->setModel(new SpeedEntries(list));
-        list->setCurrentIndex(-1);
+        box->setModel(new SpeedEntries(box));
+    } else {
+        box->addItems(initialEntries(c));
     }
-    m_controls[static_cast<std::size_t>(c)] = list;
+    // Filling a list selects its first entry; the lists start with nothing chosen.
+    box->setCurrentIndex(-1);
+    return box;
 }
 
-void Form1::addRowCaption(QWidget* frame, Control c, const Twips& at, Control list) {
-    m_controls[static_cast<std::size_t>(c)] = rowCaption(frame, controlName(c), at, this->list(list));
-}
-
-void Form1::setInitialCaptions() {
+void Form1::nameListsByTheirRows() {
+    // A screen reader announces a list by its row caption.
     for (const auto& [c, item] : kCaptionedControls) {
-        const std::string_view caption = lang::kInitialCaptions[item];
-        if (auto* label = dynamic_cast<CaptionLabel*>(control(c))) {
-            label->setCaption(qt(caption), CaptionLabel::Fit::WhenDrawn);
-        } else {
-            setCaption(c, caption);
+        if (const auto row = layout::listOfRowCaption(c)) {
+            static_cast<QLabel*>(control(c))->setBuddy(list(*row));
         }
     }
-    setResultName(initialResultBoxName());
-}
-
-void Form1::setStartStates() {
-    // Only the model options, Calculate, the result box and the menu take input at start; the
-    // disk size row lies hidden under the duration row.
-    for (int i = 0; i < kControlCount; ++i) {
-        if (const auto c = static_cast<Control>(i); c != Control::Count_BTN) {
-            setControlEnabled(c, false);
-        }
-    }
-    setControlVisible(Control::Combo6, false);
-    setControlVisible(Control::Label1_5, false);
 }
 
 void Form1::orderFocus() {
     // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
-    const std::array<QWidget*, 14> focusOrder = {
-        control(Control::Count_BTN), control(Control::Combo4), control(Control::Combo3),
-        control(Control::Combo2),    control(Control::Combo1), m_text1,
-        control(Control::Clear_BTN), control(Control::Combo5), control(Control::Option1_0),
-        control(Control::Option1_1), control(Control::Combo6), m_models->button(2),
-        m_models->button(3),         m_models->button(1)};
-    for (std::size_t i = 1; i < focusOrder.size(); ++i) {
-        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    QWidget* previous = nullptr;
+    for (const std::string_view name : layout::kFocusOrder) {
+        auto* next = findChild<QWidget*>(qt(name));
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
     }
     control(Control::Count_BTN)->setFocus();
 }

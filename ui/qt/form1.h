@@ -13,7 +13,9 @@ class QPlainTextEdit;
 
 namespace ui {
 
-struct Twips;
+namespace layout {
+struct ControlLayout;
+}
 
 // The calculator's one window: every control at its fixed place, bound so that each user event
 // reaches exactly one handler of the form. It keeps no state of its own; the form owns it all
@@ -45,26 +47,16 @@ public:
     std::string decimalSeparator() const override;
 
 private:
-    // The steps that build the window, in the order the constructor runs them. Each container's
-    // children are created in stacking order, so a later one lies above an earlier one.
+    // The steps that build the window, in the order the constructor runs them.
     void buildMenu();
     QWidget* buildClientArea();
-    void buildModelFrame(QWidget* client);    // Frame3 with the Option2 group
-    void buildModeFrame(QWidget* client);     // Frame2 with the Option1 group
-    void buildResultBox(QWidget* client);     // Text1
-    void buildSettingsFrame(QWidget* client); // Frame1: the six rows and the two buttons
-    void setInitialCaptions();
-    void setStartStates();
+    void buildControls(QWidget* client); // every control of the layout, at its place and in its start state
+    void nameListsByTheirRows();
     void orderFocus();
     void bindEvents();
 
-    // A control the form reaches is created, named after its ui::Control and kept in that
-    // control's slot in one step, so no slot can hold another control's widget.
-    template <class Widget>
-    Widget* addControl(QWidget* container, Control c, const Twips& at);
-    void addButton(QWidget* frame, Control c, const Twips& at);
-    void addList(QWidget* frame, Control c, const Twips& at);
-    void addRowCaption(QWidget* frame, Control c, const Twips& at, Control list);
+    QWidget* createControl(QWidget* container, const layout::ControlLayout& spec);
+    QComboBox* createList(QWidget* container, Control c);
 
     QWidget* control(Control c) const { return m_controls[static_cast<std::size_t>(c)]; }
     QComboBox* list(Control c) const;

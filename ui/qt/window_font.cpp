@@ -1,5 +1,7 @@
 #include "ui/qt/window_font.h"
 
+#include "ui/window_layout.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QFontDatabase>
@@ -10,10 +12,6 @@ namespace ui {
 namespace {
 
 constexpr auto kWindowFontResource = ":/fonts/RobotoCondensed-Regular.ttf";
-// 8 points, as a narrow sans serif is drawn on the platform the layout comes from; every report
-// line, entry and caption is measured in it.
-constexpr double kWindowFontPoints = 8.0;
-constexpr double kCaptionFontPoints = 9.75;
 
 // The font's file is stored uncompressed, so the font database reads it where the program
 // already holds it instead of a copy.
@@ -32,7 +30,7 @@ QString loadWindowFontFamily() {
 const QFont& windowFont() {
     static const QFont font = [] {
         QFont f(loadWindowFontFamily());
-        f.setPointSizeF(kWindowFontPoints);
+        f.setPointSizeF(layout::kWindowFontPoints);
         return f;
     }();
     return font;
@@ -55,14 +53,12 @@ void useWindowFont() {
 const QFont& captionFont() {
     static const QFont font = [] {
         QFont f;
-        // The Ming font under its own name and the names it has elsewhere; then a proportional
-        // serif for the Latin letters, like the Ming font's own; then the free Ming fonts for
-        // the Chinese characters.
-        f.setFamilies({QStringLiteral("新細明體"), QStringLiteral("PMingLiU"), QStringLiteral("MingLiU"),
-                       QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-                       QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif"), QStringLiteral("AR PL UMing TW"),
-                       QStringLiteral("AR PL New Sung"), QStringLiteral("Noto Serif CJK TC")});
-        f.setPointSizeF(kCaptionFontPoints);
+        QStringList families;
+        for (const std::string_view family : layout::kCaptionFontFamilies) {
+            families.append(QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())));
+        }
+        f.setFamilies(families);
+        f.setPointSizeF(layout::kCaptionFontPoints);
         f.setWeight(QFont::Normal);
         f.setItalic(false);
         f.setUnderline(false);
