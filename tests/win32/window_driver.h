@@ -15,6 +15,9 @@ namespace kolvex_test {
 void pumpMessages();
 
 std::string textOf(HWND window);
+std::string entryOf(const ui::win32::Form1& window, ui::Control list, int entry);
+// What the window uses too, read here on its own: the user's decimal separator.
+std::string regionalDecimalSeparator();
 
 // BM_CLICK: pressed and released, as the mouse does it.
 void click(HWND button);

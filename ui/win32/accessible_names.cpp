@@ -1,8 +1,6 @@
 #include "ui/win32/accessible_names.h"
 
-#include <initguid.h> // before oleacc.h: the property ids are defined here, not imported
-
-#include <oleacc.h>
+#include <oleacc.h> // the service's and the property's ids come from the uuid library
 
 #include <string>
 
