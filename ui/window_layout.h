@@ -72,8 +72,8 @@ inline constexpr std::array<std::string_view, 11> kCaptionFontFamilies = {
 // fonts. A toolkit that fills missing characters in from other fonts needs none of this; a font the
 // program loads itself is filled in by no one, so a front-end that does not should choose from here.
 inline constexpr std::array<std::string_view, 9> kChineseFontFamilies = {
-    "新細明體",          "PMingLiU",       "MingLiU",           "Microsoft JhengHei UI", "Microsoft JhengHei",
-    "Microsoft YaHei UI", "AR PL UMing TW", "AR PL New Sung",    "Noto Sans CJK TC",
+    "新細明體",           "PMingLiU",       "MingLiU",        "Microsoft JhengHei UI", "Microsoft JhengHei",
+    "Microsoft YaHei UI", "AR PL UMing TW", "AR PL New Sung", "Noto Sans CJK TC",
 };
 
 namespace detail {

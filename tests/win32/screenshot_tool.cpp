@@ -133,8 +133,8 @@ Image everyLanguage() {
     int longest = 0;
     std::size_t longestLength = 0;
     for (int e = 0; e < 3; ++e) {
-        const auto length = static_cast<std::size_t>(SendMessageW(form.control(Control::Combo3), CB_GETLBTEXTLEN,
-                                                                  static_cast<WPARAM>(e), 0));
+        const auto length = static_cast<std::size_t>(
+            SendMessageW(form.control(Control::Combo3), CB_GETLBTEXTLEN, static_cast<WPARAM>(e), 0));
         if (length > longestLength) {
             longest = e;
             longestLength = length;
@@ -142,8 +142,7 @@ Image everyLanguage() {
     }
     choose(form, Control::Combo3, longest);
     choose(form, Control::Combo4, 998);
-    choose(form, Control::Combo6,
-           static_cast<int>(SendMessageW(form.control(Control::Combo6), CB_GETCOUNT, 0, 0)) - 1);
+    choose(form, Control::Combo6, static_cast<int>(SendMessageW(form.control(Control::Combo6), CB_GETCOUNT, 0, 0)) - 1);
     std::vector<Image> shots;
     for (int language = 0; language < static_cast<int>(lang::kLanguageCount); ++language) {
         chooseLanguage(form, language);
@@ -184,7 +183,8 @@ int wmain(int argc, wchar_t* argv[]) {
         const Image right = load(argv[4]);
         saved = left.width > 0 && right.width > 0 && save(sideBySide(left, right), argv[2]);
     } else {
-        std::fprintf(stderr, "usage: kolvex-win32-screenshots sheet <out.png> | join <out.png> <left.png> <right.png>\n");
+        std::fprintf(stderr,
+                     "usage: kolvex-win32-screenshots sheet <out.png> | join <out.png> <left.png> <right.png>\n");
         return 2;
     }
     std::fprintf(saved ? stdout : stderr, "%s %ls\n", saved ? "saved" : "could not save", argv[2]);

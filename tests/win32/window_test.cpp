@@ -52,9 +52,12 @@ std::string reportOf(const Choice& c, std::int16_t language, const std::string& 
     calc::chooseSpeed(s, c.speed);
     const std::string speed = calc::speedEntryText(static_cast<std::size_t>(c.speed));
     const auto u = [](int i) { return static_cast<std::size_t>(i); };
-    calc::ListTexts texts{calc::kVideoSystemEntries[u(c.system)], calc::kQualityEntries[u(c.quality)],
+    calc::ListTexts texts{calc::kVideoSystemEntries[u(c.system)],
+                          calc::kQualityEntries[u(c.quality)],
                           calc::resolutionRow(c.model, static_cast<std::int16_t>(c.system))[u(c.resolution)].text,
-                          speed, {}, {}};
+                          speed,
+                          {},
+                          {}};
     if (c.mode == 0) {
         calc::chooseDuration(s, c.last);
         texts.duration = calc::kRecordHours[u(c.last)].text;
@@ -180,7 +183,8 @@ TEST(Win32WindowTest, EachLanguageReportsWithTheRegionalSeparatorInFontsThatHave
         }
         messages.whileOpen([&] { click(f.control(Control::Count_BTN)); });
         ASSERT_EQ(messages.seen().size(), 1U);
-        EXPECT_EQ(messages.seen()[0].text, lang::kLanguageTexts[static_cast<std::size_t>(language)][lang::MissingItemMessage]);
+        EXPECT_EQ(messages.seen()[0].text,
+                  lang::kLanguageTexts[static_cast<std::size_t>(language)][lang::MissingItemMessage]);
         // A capacity report, then a time report: between them every report label and unit.
         for (const Choice& c : {Choice{3, 0, 1, 1, 2, 2, 13}, Choice{1, 1, 1, 4, 2, 998, 8}}) {
             setUp(f, c);

@@ -95,7 +95,8 @@ void tell(std::string_view text, bool isError) {
             return;
         }
     }
-    MessageBoxW(nullptr, wide.c_str(), widen(kProgramName).c_str(), MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
+    MessageBoxW(nullptr, wide.c_str(), widen(kProgramName).c_str(),
+                MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 } // namespace ui::win32

@@ -19,8 +19,8 @@ namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KolvexForm1";
-constexpr int kIconResource = 1;        // the program's icon, from its resource script
-constexpr int kVisibleEntries = 14;     // an open list shows this many entries, then scrolls
+constexpr int kIconResource = 1;         // the program's icon, from its resource script
+constexpr int kVisibleEntries = 14;      // an open list shows this many entries, then scrolls
 constexpr UINT kChoiceDone = WM_APP + 1; // posted after a choice from an open list has been handled
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // one size
 
@@ -96,8 +96,8 @@ std::wstring windowText(HWND window) {
 }
 
 HICON loadIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON,
-                                         size, size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size,
+                                         size, LR_DEFAULTCOLOR));
 }
 
 } // namespace
@@ -147,9 +147,9 @@ void Form1::createWindow() {
     }();
     (void)registered;
     const std::wstring title = widen(std::string(layout::kTitleBeforeVersion) + std::string(kolvex::kVersion));
-    m_window = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, title.c_str(), kWindowStyle, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
-                               this);
+    m_window =
+        CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
 }
 
 void Form1::buildMenu() {
@@ -172,9 +172,9 @@ void Form1::buildControls() {
         if (!continuesOptionRow(spec)) {
             style |= WS_GROUP | (layout::takesFocus(spec.kind) ? WS_TABSTOP : 0);
         }
-        m_controls[i] = CreateWindowExW(kind.extendedStyle, kind.className, widen(spec.caption).c_str(), style, 0, 0,
-                                        0, 0, m_window, reinterpret_cast<HMENU>(kFirstControlId + i),
-                                        GetModuleHandleW(nullptr), nullptr);
+        m_controls[i] =
+            CreateWindowExW(kind.extendedStyle, kind.className, widen(spec.caption).c_str(), style, 0, 0, 0, 0,
+                            m_window, reinterpret_cast<HMENU>(kFirstControlId + i), GetModuleHandleW(nullptr), nullptr);
     }
 }
 
@@ -184,8 +184,7 @@ void Form1::fillLists() {
         const std::size_t count = layout::entryCount(list);
         SendMessageW(box, CB_INITSTORAGE, count, count * 16);
         for (std::size_t entry = 0; entry < count; ++entry) {
-            SendMessageW(box, CB_ADDSTRING, 0,
-                         reinterpret_cast<LPARAM>(widen(layout::entryText(list, entry)).c_str()));
+            SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(layout::entryText(list, entry)).c_str()));
         }
         SendMessageW(box, CB_SETMINVISIBLE, kVisibleEntries, 0);
     }
@@ -500,7 +499,8 @@ std::string Form1::selectedText(Control list) const {
         return {};
     }
     std::wstring text(static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXTLEN, selected, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(
+        static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()))));
     return narrow(text);
 }
 

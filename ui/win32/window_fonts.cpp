@@ -51,8 +51,8 @@ bool isFamily(HFONT font, std::wstring_view family) {
     const Measuring m(font);
     wchar_t face[LF_FACESIZE] = {};
     const int length = GetTextFaceW(m.dc(), LF_FACESIZE, face);
-    return length > 0 && CompareStringOrdinal(face, -1, family.data(), static_cast<int>(family.size()), TRUE) ==
-                             CSTR_EQUAL;
+    return length > 0 &&
+           CompareStringOrdinal(face, -1, family.data(), static_cast<int>(family.size()), TRUE) == CSTR_EQUAL;
 }
 
 } // namespace
