@@ -20,6 +20,8 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kolvex_test {
 namespace {
@@ -234,6 +236,46 @@ TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
         SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         expectLaidOutAt(dpi);
     }
+}
+
+// Tab and Shift+Tab walk every usable control in the keyboard order of the layout and round
+// again, as in any dialog; an option row is one stop.
+TEST(Win32WindowTest, TabAndShiftTabWalkTheControlsInKeyboardOrder) {
+    OpenWindow window;
+    const ui::win32::Form1& form = window.form;
+    setUp(form, Choice{1, 1, 1, 4, 2, 998, 8});
+    click(form.control(Control::Count_BTN)); // Clear becomes usable
+    std::vector<std::string_view> stops;
+    for (const std::string_view name : layout::kFocusOrder) {
+        HWND control = form.controlNamed(name);
+        const std::string_view row =
+            layout::controlNamed(name).kind == layout::Kind::OptionButton ? layout::controlNamed(name).container : name;
+        if (IsWindowEnabled(control) && IsWindowVisible(control) && (stops.empty() || stops.back() != row)) {
+            stops.push_back(row);
+        }
+    }
+    const auto stopOf = [&](HWND focus) {
+        for (const layout::ControlLayout& c : layout::kControls) {
+            if (form.controlNamed(c.name) == focus) {
+                return c.kind == layout::Kind::OptionButton ? c.container : c.name;
+            }
+        }
+        return std::string_view("(none)");
+    };
+    for (const bool backwards : {false, true}) {
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = backwards ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageW(form.handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(form.control(Control::Count_BTN)), TRUE);
+        for (std::size_t step = 1; step <= stops.size(); ++step) {
+            MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+            IsDialogMessageW(form.handle(), &tab);
+            const std::size_t expected = backwards ? stops.size() - step : step % stops.size();
+            EXPECT_EQ(stopOf(GetFocus()), stops[expected]) << (backwards ? "Shift+Tab " : "Tab ") << step;
+        }
+    }
+    BYTE none[256] = {};
+    SetKeyboardState(none);
 }
 
 // A screen reader announces a list by the label just before it in the window's order, as the
