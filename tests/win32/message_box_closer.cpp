@@ -72,6 +72,17 @@ void MessageBoxCloser::closeOpenBox() {
     const auto font = reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0));
     EXPECT_TRUE(ui::win32::holdsEveryGlyph(font, ui::win32::widen(m_seen.back().text)))
         << "the message box's font has no glyph for a character of \"" << m_seen.back().text << "\"";
+    // The one line of the message fits its place: not wrapped, not cut.
+    const std::wstring wide = ui::win32::widen(m_seen.back().text);
+    HDC dc = GetDC(text);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(text, dc);
+    RECT room{};
+    GetClientRect(text, &room);
+    EXPECT_LE(extent.cx, room.right) << "the message does not fit on one line";
     SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
 }
 

@@ -4,6 +4,7 @@
 // by side. See scripts/windows-screenshots.sh.
 //   kolvex-win32-screenshots sheet <out.png>
 //   kolvex-win32-screenshots join <out.png> <left.png> <right.png>
+//   kolvex-win32-screenshots message <out.png>   (the missing-item message in Chinese, to look at)
 #include "lang/language_texts.h"
 #include "tests/win32/window_driver.h"
 
@@ -163,6 +164,24 @@ Image everyLanguage() {
     return sheet;
 }
 
+// The message box, taken once it has been drawn, from a timer that then closes it.
+Image chineseMessage() {
+    using namespace kolvex_test;
+    static Image shot;
+    OpenWindow window;
+    chooseLanguage(window.form, 1);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 500, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND box = FindWindowW(L"#32770", nullptr);
+        if (box != nullptr && shot.width == 0) {
+            shot = capture(box);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    });
+    click(window.form.control(Control::Count_BTN));
+    KillTimer(nullptr, timer);
+    return shot;
+}
+
 Image sideBySide(const Image& left, const Image& right) {
     Image sheet{left.width + right.width, std::max(left.height, right.height), {}};
     sheet.pixels.assign(static_cast<std::size_t>(sheet.width) * static_cast<std::size_t>(sheet.height), 0xFFFFFFFF);
@@ -178,13 +197,16 @@ int wmain(int argc, wchar_t* argv[]) {
     bool saved = false;
     if (mode == L"sheet") {
         saved = save(everyLanguage(), argv[2]);
+    } else if (mode == L"message") {
+        saved = save(chineseMessage(), argv[2]);
     } else if (mode == L"join" && argc == 5) {
         const Image left = load(argv[3]);
         const Image right = load(argv[4]);
         saved = left.width > 0 && right.width > 0 && save(sideBySide(left, right), argv[2]);
     } else {
-        std::fprintf(stderr,
-                     "usage: kolvex-win32-screenshots sheet <out.png> | join <out.png> <left.png> <right.png>\n");
+        std::fprintf(
+            stderr,
+            "usage: kolvex-win32-screenshots sheet|message <out.png> | join <out.png> <left.png> <right.png>\n");
         return 2;
     }
     std::fprintf(saved ? stdout : stderr, "%s %ls\n", saved ? "saved" : "could not save", argv[2]);

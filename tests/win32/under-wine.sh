@@ -52,4 +52,6 @@ REG
     fi
 ) 9>"$root/dpi$dpi.lock"
 
-exec xvfb-run -a -s "-screen 0 1600x1200x24 -nolisten tcp" wine "$@"
+# Display numbers are looked for from one of each density's own, so that two tests starting at the
+# same moment do not race for the same free one.
+exec xvfb-run -a -n "$((100 + dpi))" -s "-screen 0 1600x1200x24 -nolisten tcp" wine "$@"

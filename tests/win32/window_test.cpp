@@ -199,13 +199,23 @@ TEST(Win32WindowTest, EachLanguageReportsWithTheRegionalSeparatorInFontsThatHave
     }
 }
 
-// Where the window opens: its client area as the layout gives it at the screen's density,
-// centred on the work area and wholly on it, the focus on Calculate; after a change of density
-// it is laid out anew.
+// Where the window opens and what it offers: one size, its client area as the layout gives it at
+// the screen's density, centred on the work area and wholly on it, the focus on Calculate, every
+// list entry of the layout (999 speeds); after a change of density it is laid out anew.
 TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
     OpenWindow window;
     HWND form = window.form.handle();
     EXPECT_EQ(GetFocus(), window.form.control(Control::Count_BTN));
+    const auto style = static_cast<DWORD>(GetWindowLongW(form, GWL_STYLE));
+    EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+              DWORD{WS_SYSMENU | WS_MINIMIZEBOX})
+        << "one size: no maximise button, no sizing border";
+    for (const Control list : ui::kLists) {
+        ASSERT_EQ(SendMessageW(window.form.control(list), CB_GETCOUNT, 0, 0),
+                  static_cast<LRESULT>(layout::entryCount(list)));
+        const int last = static_cast<int>(layout::entryCount(list)) - 1;
+        EXPECT_EQ(entryOf(window.form, list, last), layout::entryText(list, static_cast<std::size_t>(last)));
+    }
     const auto expectLaidOutAt = [&](int dpi) {
         SCOPED_TRACE(std::to_string(dpi) + " dpi");
         RECT client{};

@@ -42,8 +42,9 @@ void useHoldingFont(HWND box) {
     GetClientRect(text, &now);
     HDC dc = GetDC(text);
     HGDIOBJ old = SelectObject(dc, holding);
+    // The message is one line; measured as one, so that the box grows wider rather than wrapping it.
     RECT needed = now;
-    DrawTextW(dc, t_opening.text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    DrawTextW(dc, t_opening.text.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, old);
     ReleaseDC(text, dc);
     const int dx = std::max(0, static_cast<int>(needed.right - now.right));
