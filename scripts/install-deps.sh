@@ -14,6 +14,8 @@ packages=(
 )
 if [ "${1:-}" = "--packaging" ]; then
     packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db g++-mingw-w64-x86-64-posix)
+    # The Windows programs' tests and installer: wine with its own fonts, and NSIS.
+    packages+=(wine wine64 fonts-wine nsis)
 fi
 
 missing=()

@@ -21,3 +21,7 @@ cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+# The Windows build and its tests under wine, in a build of its own (not sanitized).
+if [ "${1:-}" != "--sanitize" ]; then
+    ./scripts/test-windows.sh
+fi

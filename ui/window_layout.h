@@ -67,6 +67,15 @@ inline constexpr std::array<std::string_view, 11> kCaptionFontFamilies = {
     "Nimbus Roman", "DejaVu Serif", "AR PL UMing TW", "AR PL New Sung",  "Noto Serif CJK TC",
 };
 
+// For a text the window font has no glyphs for (the Chinese captions, report and message): the
+// Ming font where the system has it, then the Chinese UI fonts of Windows, then the free Ming
+// fonts. A toolkit that fills missing characters in from other fonts needs none of this; a font the
+// program loads itself is filled in by no one, so a front-end that does not should choose from here.
+inline constexpr std::array<std::string_view, 9> kChineseFontFamilies = {
+    "新細明體",           "PMingLiU",       "MingLiU",        "Microsoft JhengHei UI", "Microsoft JhengHei",
+    "Microsoft YaHei UI", "AR PL UMing TW", "AR PL New Sung", "Noto Sans CJK TC",
+};
+
 namespace detail {
 constexpr std::string_view caption(lang::Item item) {
     return lang::kInitialCaptions[item];

@@ -1,0 +1,311 @@
+// The Win32 window at the screen density of the wine prefix it runs in: where it opens and how it
+// follows a change of density, every report line on one line of the result box, a report in each
+// language with the regional decimal separator, fonts that have a glyph for every text of the
+// language table, and the names screen readers announce.
+#include "calc/calculation.h"
+#include "calc/selection.h"
+#include "calc/value_tables.h"
+#include "lang/language_table.h"
+#include "tests/win32/message_box_closer.h"
+#include "tests/win32/window_driver.h"
+#include "ui/captioned_controls.h"
+#include "ui/win32/text.h"
+#include "ui/win32/window_fonts.h"
+#include "ui/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kolvex_test {
+namespace {
+
+using ui::Control;
+namespace layout = ui::layout;
+
+constexpr int kLanguages = static_cast<int>(lang::kLanguageCount);
+
+// One combination of list entries, by position, in one mode (0 capacity, 1 time).
+struct Choice {
+    std::int16_t model = 1;
+    int mode = 0;
+    int system = 0;
+    int quality = 0;
+    int resolution = 0;
+    int speed = 0;
+    int last = 0; // duration or disk size
+};
+
+std::string reportOf(const Choice& c, std::int16_t language, const std::string& separator) {
+    calc::RecordSettings s;
+    lang::runLoadStep(s);
+    s.LanguageIndex = language;
+    calc::chooseModel(s, c.model);
+    calc::chooseMode(s, static_cast<std::int16_t>(c.mode));
+    calc::chooseVideoSystem(s, c.system);
+    calc::chooseQuality(s, c.quality);
+    calc::chooseResolution(s, c.resolution);
+    calc::chooseSpeed(s, c.speed);
+    const std::string speed = calc::speedEntryText(static_cast<std::size_t>(c.speed));
+    const auto u = [](int i) { return static_cast<std::size_t>(i); };
+    calc::ListTexts texts{calc::kVideoSystemEntries[u(c.system)],
+                          calc::kQualityEntries[u(c.quality)],
+                          calc::resolutionRow(c.model, static_cast<std::int16_t>(c.system))[u(c.resolution)].text,
+                          speed,
+                          {},
+                          {}};
+    if (c.mode == 0) {
+        calc::chooseDuration(s, c.last);
+        texts.duration = calc::kRecordHours[u(c.last)].text;
+    } else {
+        calc::chooseHddSize(s, c.last);
+        texts.hddSize = calc::kHddSizes[u(c.last)].text;
+    }
+    return calc::calculate(s, texts, separator).text;
+}
+
+// A line of a report is its label and the values, so the combination with the widest line at a
+// place in English has the widest line there in every language. Widths are sums of the advances
+// of `font`, quick enough to go through every combination.
+std::map<int, Choice> widestChoices(HFONT font, int mode) {
+    std::array<int, 128> advance{};
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    GetCharWidth32W(dc, 0, 127, advance.data());
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    std::map<int, std::pair<int, Choice>> widest;
+    Choice c;
+    c.mode = mode;
+    const int lastCount = static_cast<int>(mode == 0 ? calc::kRecordHours.size() : calc::kHddSizes.size());
+    for (c.model = 1; c.model <= 3; ++c.model) {
+        for (c.system = 0; c.system < 2; ++c.system) {
+            for (c.quality = 0; c.quality < 5; ++c.quality) {
+                for (c.resolution = 0; c.resolution < 3; ++c.resolution) {
+                    for (c.speed = 0; c.speed < static_cast<int>(calc::kSpeedEntryCount); ++c.speed) {
+                        for (c.last = 0; c.last < lastCount; ++c.last) {
+                            int line = 0;
+                            int width = 0;
+                            for (const char ch : reportOf(c, 0, ".")) {
+                                if (ch == '\n') {
+                                    auto& best = widest[line++];
+                                    best = width > best.first ? std::pair{width, c} : best;
+                                    width = 0;
+                                } else if (ch != '\r') {
+                                    width += advance[static_cast<unsigned char>(ch) & 127];
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    std::map<int, Choice> choices;
+    for (const auto& [line, best] : widest) {
+        choices[line] = best.second;
+    }
+    return choices;
+}
+
+// Sets the window to `c` as a user does, from the model down.
+void setUp(const ui::win32::Form1& form, const Choice& c) {
+    click(form.controlNamed("Option2_" + std::to_string(c.model)));
+    click(form.controlNamed("Option1_" + std::to_string(c.mode)));
+    choose(form, Control::Combo1, c.system);
+    choose(form, Control::Combo2, c.quality);
+    choose(form, Control::Combo3, c.resolution);
+    choose(form, Control::Combo4, c.speed);
+    choose(form, c.mode == 0 ? Control::Combo5 : Control::Combo6, c.last);
+}
+
+int dpiOf(HWND window) {
+    return static_cast<int>(GetDpiForWindow(window));
+}
+
+TEST(Win32WindowTest, TheWidestReportOfEachLanguageShowsOneLineOfTheResultBoxPerLine) {
+    OpenWindow window;
+    const ui::win32::Form1& form = window.form;
+    HWND text1 = form.controlNamed("Text1");
+    for (int mode = 0; mode < 2; ++mode) {
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(text1, WM_GETFONT, 0, 0));
+        const std::map<int, Choice> choices = widestChoices(font, mode);
+        ASSERT_EQ(choices.size(), mode == 0 ? 8U : 9U);
+        for (const auto& [line, choice] : choices) {
+            setUp(form, choice);
+            for (std::int16_t language = 0; language < kLanguages; ++language) {
+                chooseLanguage(form, language);
+                click(form.control(Control::Count_BTN));
+                const std::string shown = textOf(text1);
+                SCOPED_TRACE("mode " + std::to_string(mode) + " language " + std::to_string(language) + " at " +
+                             std::to_string(dpiOf(form.handle())) + " dpi, widest line " + std::to_string(line) +
+                             ":\n" + shown);
+                ASSERT_EQ(shown, reportOf(choice, language, regionalDecimalSeparator()));
+                // Each report line starts a line of the box; after the last line end comes the
+                // empty line the caret would go to.
+                const std::wstring wide = ui::win32::widen(shown);
+                const auto lines = static_cast<int>(SendMessageW(text1, EM_GETLINECOUNT, 0, 0));
+                EXPECT_EQ(lines, (mode == 0 ? 8 : 9) + 1);
+                std::size_t start = 0;
+                for (int i = 0; i < lines && start < wide.size(); ++i) {
+                    EXPECT_EQ(SendMessageW(text1, EM_LINEINDEX, static_cast<WPARAM>(i), 0), static_cast<LRESULT>(start))
+                        << "line " << i << " wraps";
+                    start = wide.find(L"\r\n", start) + 2;
+                }
+            }
+        }
+    }
+}
+
+// Reports in every language use the separator of the regional settings the test runs under,
+// and the captions, the reports and the message are drawn in fonts that have a glyph of their
+// own for every character: a box drawn for a missing one would pass every text comparison.
+TEST(Win32WindowTest, EachLanguageReportsWithTheRegionalSeparatorInFontsThatHaveItsGlyphs) {
+    if (const char* expected = std::getenv("KOLVEX_EXPECT_DECIMAL_POINT")) {
+        ASSERT_EQ(regionalDecimalSeparator(), expected) << "the regional settings are not the ones this run is for";
+    }
+    const auto holds = [](HWND control) {
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+        return ui::win32::holdsEveryGlyph(font, ui::win32::widen(textOf(control)));
+    };
+    for (std::int16_t language = 0; language < kLanguages; ++language) {
+        SCOPED_TRACE(std::string(lang::kLanguageNames[static_cast<std::size_t>(language)]));
+        OpenWindow fresh;
+        const ui::win32::Form1& f = fresh.form;
+        MessageBoxCloser messages(f);
+        chooseLanguage(f, language);
+        for (const auto& [control, item] : ui::kCaptionedControls) {
+            EXPECT_TRUE(holds(f.control(control))) << textOf(f.control(control));
+        }
+        messages.whileOpen([&] { click(f.control(Control::Count_BTN)); });
+        ASSERT_EQ(messages.seen().size(), 1U);
+        EXPECT_EQ(messages.seen()[0].text,
+                  lang::kLanguageTexts[static_cast<std::size_t>(language)][lang::MissingItemMessage]);
+        // A capacity report, then a time report: between them every report label and unit.
+        for (const Choice& c : {Choice{3, 0, 1, 1, 2, 2, 13}, Choice{1, 1, 1, 4, 2, 998, 8}}) {
+            setUp(f, c);
+            click(f.control(Control::Count_BTN));
+            const std::string report = textOf(f.controlNamed("Text1"));
+            EXPECT_EQ(report, reportOf(c, language, regionalDecimalSeparator()));
+            EXPECT_NE(report.find(regionalDecimalSeparator()), std::string::npos);
+            EXPECT_TRUE(holds(f.controlNamed("Text1"))) << report;
+        }
+    }
+}
+
+// Where the window opens and what it offers: one size, its client area as the layout gives it at
+// the screen's density, centred on the work area and wholly on it, the focus on Calculate, every
+// list entry of the layout (999 speeds); after a change of density it is laid out anew.
+TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
+    OpenWindow window;
+    HWND form = window.form.handle();
+    EXPECT_EQ(GetFocus(), window.form.control(Control::Count_BTN));
+    const auto style = static_cast<DWORD>(GetWindowLongW(form, GWL_STYLE));
+    EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+              DWORD{WS_SYSMENU | WS_MINIMIZEBOX})
+        << "one size: no maximise button, no sizing border";
+    for (const Control list : ui::kLists) {
+        ASSERT_EQ(SendMessageW(window.form.control(list), CB_GETCOUNT, 0, 0),
+                  static_cast<LRESULT>(layout::entryCount(list)));
+        const int last = static_cast<int>(layout::entryCount(list)) - 1;
+        EXPECT_EQ(entryOf(window.form, list, last), layout::entryText(list, static_cast<std::size_t>(last)));
+    }
+    const auto expectLaidOutAt = [&](int dpi) {
+        SCOPED_TRACE(std::to_string(dpi) + " dpi");
+        RECT client{};
+        GetClientRect(form, &client);
+        EXPECT_EQ(client.right, layout::toPixels(layout::kClientWidth, dpi));
+        EXPECT_EQ(client.bottom, layout::toPixels(layout::kClientHeight, dpi));
+        const layout::ControlLayout& text1 = layout::controlNamed("Text1");
+        RECT r{};
+        GetWindowRect(window.form.controlNamed("Text1"), &r);
+        MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, layout::toPixels(text1.at.left, dpi));
+        EXPECT_EQ(r.right - r.left, layout::toPixels(text1.at.width, dpi));
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &monitor);
+        RECT outer{};
+        GetWindowRect(form, &outer);
+        RECT inside{};
+        EXPECT_TRUE(IntersectRect(&inside, &outer, &monitor.rcWork) && EqualRect(&inside, &outer))
+            << "the window is not wholly on the work area";
+        return std::pair{outer, monitor.rcWork};
+    };
+    const auto [outer, area] = expectLaidOutAt(dpiOf(form));
+    EXPECT_LE(std::abs((outer.left - area.left) - (area.right - outer.right)), 1);
+    EXPECT_LE(std::abs((outer.top - area.top) - (area.bottom - outer.bottom)), 1);
+    for (const int dpi : {144, 192, 96}) {
+        RECT suggested = outer;
+        SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        expectLaidOutAt(dpi);
+    }
+}
+
+// Tab and Shift+Tab walk every usable control in the keyboard order of the layout and round
+// again, as in any dialog; an option row is one stop.
+TEST(Win32WindowTest, TabAndShiftTabWalkTheControlsInKeyboardOrder) {
+    OpenWindow window;
+    const ui::win32::Form1& form = window.form;
+    setUp(form, Choice{1, 1, 1, 4, 2, 998, 8});
+    click(form.control(Control::Count_BTN)); // Clear becomes usable
+    std::vector<std::string_view> stops;
+    for (const std::string_view name : layout::kFocusOrder) {
+        HWND control = form.controlNamed(name);
+        const std::string_view row =
+            layout::controlNamed(name).kind == layout::Kind::OptionButton ? layout::controlNamed(name).container : name;
+        if (IsWindowEnabled(control) && IsWindowVisible(control) && (stops.empty() || stops.back() != row)) {
+            stops.push_back(row);
+        }
+    }
+    const auto stopOf = [&](HWND focus) {
+        for (const layout::ControlLayout& c : layout::kControls) {
+            if (form.controlNamed(c.name) == focus) {
+                return c.kind == layout::Kind::OptionButton ? c.container : c.name;
+            }
+        }
+        return std::string_view("(none)");
+    };
+    for (const bool backwards : {false, true}) {
+        BYTE keys[256] = {};
+        keys[VK_SHIFT] = backwards ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SendMessageW(form.handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(form.control(Control::Count_BTN)), TRUE);
+        for (std::size_t step = 1; step <= stops.size(); ++step) {
+            MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+            IsDialogMessageW(form.handle(), &tab);
+            const std::size_t expected = backwards ? stops.size() - step : step % stops.size();
+            EXPECT_EQ(stopOf(GetFocus()), stops[expected]) << (backwards ? "Shift+Tab " : "Tab ") << step;
+        }
+    }
+    BYTE none[256] = {};
+    SetKeyboardState(none);
+}
+
+// A screen reader announces a list by the label just before it in the window's order, as the
+// system's accessibility layer names a control without a caption of its own; the window also sets
+// the names as annotations, which wine does not read back. The label must follow the language.
+TEST(Win32WindowTest, EachListComesJustAfterItsRowCaptionForScreenReaders) {
+    OpenWindow window;
+    const ui::win32::Form1& form = window.form;
+    for (const int language : {0, 1, 2}) {
+        chooseLanguage(form, language);
+        const auto& texts = lang::kLanguageTexts[static_cast<std::size_t>(language)];
+        for (const auto& [control, item] : ui::kCaptionedControls) {
+            if (const auto list = layout::listOfRowCaption(control)) {
+                HWND before = GetWindow(form.control(*list), GW_HWNDPREV);
+                EXPECT_EQ(before, form.control(control)) << textOf(before);
+                EXPECT_EQ(textOf(before), texts[item]);
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace kolvex_test

@@ -1,0 +1,542 @@
+#include "ui/win32/form1.h"
+
+#include "lang/language_texts.h"
+#include "ui/captioned_controls.h"
+#include "ui/win32/accessible_names.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/text.h"
+
+#include <kolvex/version.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ui::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"KolvexForm1";
+constexpr int kIconResource = 1;         // the program's icon, from its resource script
+constexpr int kVisibleEntries = 14;      // an open list shows this many entries, then scrolls
+constexpr UINT kChoiceDone = WM_APP + 1; // posted after a choice from an open list has been handled
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // one size
+
+using layout::ControlLayout;
+using layout::Kind;
+
+const ControlLayout& specAt(std::size_t index) {
+    return layout::kControls[index];
+}
+
+std::size_t indexNamed(std::string_view name) {
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        if (layout::kControls[i].name == name) {
+            return i;
+        }
+    }
+    return layout::kControls.size();
+}
+
+// The row caption that names a list, if it has one.
+std::optional<Control> rowCaptionOf(Control list) {
+    for (const auto& [c, item] : kCaptionedControls) {
+        if (layout::listOfRowCaption(c) == list) {
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
+// Option buttons of one frame form one keyboard group; the first of them in keyboard order is its
+// tab stop, and every other control starts a group of its own.
+bool continuesOptionRow(const ControlLayout& spec) {
+    if (spec.kind != Kind::OptionButton) {
+        return false;
+    }
+    const auto at = std::find(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), spec.name);
+    if (at == layout::kFocusOrder.begin()) {
+        return false;
+    }
+    const ControlLayout& before = layout::controlNamed(*(at - 1));
+    return before.kind == Kind::OptionButton && before.container == spec.container;
+}
+
+struct WindowKind {
+    const wchar_t* className;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+WindowKind windowKindOf(Kind kind) {
+    switch (kind) {
+    case Kind::Frame:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case Kind::OptionButton:
+        return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+    case Kind::DropDownList:
+        return {WC_COMBOBOXW, CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL, 0};
+    case Kind::Label:
+        // Captions never wrap: a second line would be cut off.
+        return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    case Kind::CommandButton:
+        return {L"BUTTON", BS_PUSHBUTTON, 0};
+    case Kind::TextBox:
+        return {WC_EDITW, ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+HICON loadIcon(int size) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size,
+                                         size, LR_DEFAULTCOLOR));
+}
+
+} // namespace
+
+Form1::Form1(bool endsProgram) : m_endsProgram(endsProgram) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    loadWindowFont();
+    createWindow();
+    buildMenu();
+    buildControls();
+    fillLists();
+    orderControls();
+    setResultName(initialResultBoxName());
+    layOut(static_cast<int>(GetDpiForWindow(m_window)));
+}
+
+Form1::~Form1() {
+    if (m_window != nullptr) {
+        DestroyWindow(m_window);
+    }
+    for (HICON icon : m_icons) {
+        if (icon != nullptr) {
+            DestroyIcon(icon);
+        }
+    }
+}
+
+void Form1::load() {
+    m_form.onLoad();
+}
+
+void Form1::createWindow() {
+    static const bool registered = [] {
+        WNDCLASSEXW c{};
+        c.cbSize = sizeof c;
+        c.lpfnWndProc = &Form1::windowProc;
+        // A dialog's own keyboard and focus handling, for a window of standard controls.
+        c.cbWndExtra = DLGWINDOWEXTRA;
+        c.hInstance = GetModuleHandleW(nullptr);
+        c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_3DFACE + 1);
+        c.lpszClassName = kClassName;
+        c.hIcon = loadIcon(GetSystemMetrics(SM_CXICON));
+        c.hIconSm = loadIcon(GetSystemMetrics(SM_CXSMICON));
+        return RegisterClassExW(&c) != 0;
+    }();
+    (void)registered;
+    const std::wstring title = widen(std::string(layout::kTitleBeforeVersion) + std::string(kolvex::kVersion));
+    m_window =
+        CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, title.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+}
+
+void Form1::buildMenu() {
+    HMENU bar = CreateMenu();
+    HMENU languages = CreatePopupMenu();
+    for (std::size_t i = 0; i < lang::kLanguageNames.size(); ++i) {
+        AppendMenuW(languages, MF_STRING, kFirstLanguageCommand + i, widen(lang::kLanguageNames[i]).c_str());
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(languages), widen(layout::kLanguageMenuCaption).c_str());
+    SetMenu(m_window, bar);
+}
+
+void Form1::buildControls() {
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        const ControlLayout& spec = specAt(i);
+        const WindowKind kind = windowKindOf(spec.kind);
+        DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
+        style |= spec.visible ? WS_VISIBLE : 0;
+        style |= spec.enabled ? 0 : WS_DISABLED;
+        if (!continuesOptionRow(spec)) {
+            style |= WS_GROUP | (layout::takesFocus(spec.kind) ? WS_TABSTOP : 0);
+        }
+        m_controls[i] =
+            CreateWindowExW(kind.extendedStyle, kind.className, widen(spec.caption).c_str(), style, 0, 0, 0, 0,
+                            m_window, reinterpret_cast<HMENU>(kFirstControlId + i), GetModuleHandleW(nullptr), nullptr);
+    }
+}
+
+void Form1::fillLists() {
+    for (const Control list : kLists) {
+        HWND box = control(list);
+        const std::size_t count = layout::entryCount(list);
+        SendMessageW(box, CB_INITSTORAGE, count, count * 16);
+        for (std::size_t entry = 0; entry < count; ++entry) {
+            SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(layout::entryText(list, entry)).c_str()));
+        }
+        SendMessageW(box, CB_SETMINVISIBLE, kVisibleEntries, 0);
+    }
+}
+
+void Form1::orderControls() {
+    // The dialog keyboard walks the controls in the window's order, so that order is the keyboard
+    // order; each list's row caption goes just before it, where screen readers look for a name.
+    // Frames go last and so lie below everything drawn inside them.
+    std::vector<HWND> order;
+    for (const std::string_view name : layout::kFocusOrder) {
+        const ControlLayout& spec = layout::controlNamed(name);
+        if (spec.kind == Kind::DropDownList) {
+            if (const auto caption = rowCaptionOf(*spec.control)) {
+                order.push_back(control(*caption));
+            }
+        }
+        order.push_back(controlNamed(name));
+    }
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        if (std::find(order.begin(), order.end(), m_controls[i]) == order.end()) {
+            order.push_back(m_controls[i]);
+        }
+    }
+    HWND after = HWND_TOP;
+    for (HWND window : order) {
+        SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = window;
+    }
+}
+
+void Form1::layOut(int dpi) {
+    m_dpi = dpi;
+    // The old fonts stay until every control has let go of them.
+    auto fonts = std::make_unique<WindowFonts>(dpi);
+    std::swap(fonts, m_fonts);
+    const auto px = [dpi](int twips) { return layout::toPixels(twips, dpi); };
+    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
+        const ControlLayout& spec = specAt(i);
+        int left = px(spec.at.left);
+        int top = px(spec.at.top);
+        if (!spec.container.empty()) {
+            const ControlLayout& frame = layout::controlNamed(spec.container);
+            left += px(frame.at.left);
+            top += px(frame.at.top);
+        }
+        SetWindowPos(m_controls[i], nullptr, left, top, px(spec.at.width), px(spec.at.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        applyFont(i);
+        if (spec.kind == Kind::DropDownList) {
+            // The closed list is as tall as its place; the height a list is given is the height it
+            // opens to.
+            HWND box = m_controls[i];
+            RECT field{};
+            GetWindowRect(box, &field);
+            const auto itemHeight = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+            const int borders = static_cast<int>(field.bottom - field.top) - itemHeight;
+            SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), px(spec.at.height) - borders);
+            const auto entryHeight = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, 0, 0));
+            SetWindowPos(box, nullptr, 0, 0, px(spec.at.width), px(spec.at.height) + kVisibleEntries * entryHeight + 2,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    for (std::size_t which = 0; which < m_icons.size(); ++which) {
+        HICON icon = loadIcon(GetSystemMetricsForDpi(which == 0 ? SM_CXSMICON : SM_CXICON, static_cast<UINT>(dpi)));
+        SendMessageW(m_window, WM_SETICON, which == 0 ? ICON_SMALL : ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        if (m_icons[which] != nullptr) {
+            DestroyIcon(m_icons[which]);
+        }
+        m_icons[which] = icon;
+    }
+    fitClientArea();
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void Form1::fitClientArea() {
+    // Measured rather than worked out from the frame the system says it draws, which is not
+    // right everywhere at every density.
+    const int width = layout::toPixels(layout::kClientWidth, m_dpi);
+    const int height = layout::toPixels(layout::kClientHeight, m_dpi);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT client{};
+        RECT outer{};
+        GetClientRect(m_window, &client);
+        GetWindowRect(m_window, &outer);
+        const int dx = width - static_cast<int>(client.right);
+        const int dy = height - static_cast<int>(client.bottom);
+        if (dx == 0 && dy == 0) {
+            return;
+        }
+        SetWindowPos(m_window, nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Form1::show(int showCommand) {
+    keepOnWorkArea(true);
+    ShowWindow(m_window, showCommand);
+    UpdateWindow(m_window);
+    SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(Control::Count_BTN)), TRUE);
+}
+
+void Form1::keepOnWorkArea(bool centred) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    RECT outer{};
+    GetWindowRect(m_window, &outer);
+    const LONG width = outer.right - outer.left;
+    const LONG height = outer.bottom - outer.top;
+    // Centred where it fits, else at the area's top-left corner, so that the title bar stays
+    // reachable.
+    const auto place = [](LONG start, LONG end, LONG size, LONG now, bool centre) {
+        if (size >= end - start) {
+            return start;
+        }
+        return centre ? start + (end - start - size) / 2 : std::clamp(now, start, end - size);
+    };
+    SetWindowPos(m_window, nullptr, place(area.left, area.right, width, outer.left, centred),
+                 place(area.top, area.bottom, height, outer.top, centred), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HWND Form1::controlNamed(std::string_view name) const {
+    const std::size_t i = indexNamed(name);
+    return i < m_controls.size() ? m_controls[i] : nullptr;
+}
+
+std::size_t Form1::indexOf(Control c) const {
+    return indexNamed(controlName(c));
+}
+
+HWND Form1::control(Control c) const {
+    return m_controls[indexOf(c)];
+}
+
+void Form1::applyFont(std::size_t index) {
+    HWND window = m_controls[index];
+    const std::wstring text = windowText(window);
+    HFONT font = specAt(index).kind == Kind::Label
+                     ? m_fonts->captionFont(text, layout::toPixels(specAt(index).at.width, m_dpi))
+                     : m_fonts->windowFont(text);
+    if (reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)) != font) {
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefDlgProcW(window, message, wParam, lParam);
+    }
+    const LRESULT result = self->handleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->m_window = nullptr;
+    }
+    return result;
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case kChoiceDone:
+        m_listChoosing = -1;
+        return 0;
+    case WM_CTLCOLORSTATIC:
+        // The result box is read-only, but white like any text box that shows a result.
+        if (reinterpret_cast<HWND>(lParam) == controlNamed("Text1")) {
+            auto* dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        break;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_CLOSE:
+        // Closing asks nothing; Escape, which a dialog takes for closing, does nothing here.
+        DestroyWindow(m_window);
+        return 0;
+    case WM_DESTROY:
+        for (HWND window : m_controls) {
+            clearAccessibleName(window);
+        }
+        if (m_endsProgram) {
+            PostQuitMessage(0);
+        }
+        break;
+    default:
+        break;
+    }
+    return DefDlgProcW(m_window, message, wParam, lParam);
+}
+
+void Form1::onCommand(int id, int code) {
+    if (id >= kFirstLanguageCommand && id < kFirstLanguageCommand + static_cast<int>(lang::kLanguageCount)) {
+        m_form.onLanguageChosen(static_cast<std::int16_t>(id - kFirstLanguageCommand));
+        return;
+    }
+    const int index = id - kFirstControlId;
+    if (index < 0 || index >= static_cast<int>(layout::kControls.size())) {
+        return; // the dialog's own OK and Cancel of Enter and Escape
+    }
+    const ControlLayout& spec = specAt(static_cast<std::size_t>(index));
+    switch (spec.kind) {
+    case Kind::OptionButton:
+        if (code == BN_CLICKED) {
+            // A click reaches the handler even on the option that is already selected.
+            spec.control ? m_form.onModeChosen(spec.element) : m_form.onModelChosen(spec.element);
+        }
+        return;
+    case Kind::CommandButton:
+        if (code == BN_CLICKED) {
+            spec.control == Control::Count_BTN ? m_form.onCalculateClicked() : m_form.onClearClicked();
+        }
+        return;
+    case Kind::DropDownList:
+        onListNotification(spec, code);
+        return;
+    default:
+        return;
+    }
+}
+
+void Form1::onListNotification(const ControlLayout& spec, int code) {
+    // A choice is an entry taken from the open list (the same entry again included), or a step
+    // with the keys or the wheel on the closed list; walking the open list chooses nothing.
+    const int index = static_cast<int>(&spec - layout::kControls.data());
+    HWND box = m_controls[static_cast<std::size_t>(index)];
+    if (code == CBN_SELENDOK) {
+        m_listChoosing = index;
+        PostMessageW(m_window, kChoiceDone, 0, 0);
+    } else if (code != CBN_SELCHANGE || m_listChoosing == index || SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0)) {
+        return;
+    }
+    if (SendMessageW(box, CB_GETCURSEL, 0, 0) == CB_ERR) {
+        return;
+    }
+    switch (*spec.control) {
+    case Control::Combo1:
+        return m_form.onVideoSystemChosen();
+    case Control::Combo2:
+        return m_form.onQualityChosen();
+    case Control::Combo3:
+        return m_form.onResolutionChosen();
+    case Control::Combo4:
+        return m_form.onSpeedChosen();
+    case Control::Combo5:
+        return m_form.onDurationChosen();
+    case Control::Combo6:
+        return m_form.onHddSizeChosen();
+    default:
+        return;
+    }
+}
+
+void Form1::onDpiChanged(int dpi, const RECT& suggested) {
+    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layOut(dpi);
+    keepOnWorkArea(false);
+}
+
+// Focus never stays on a control that can no longer take it: it moves on as Tab would.
+void Form1::moveFocusOffIf(HWND window) {
+    if (GetFocus() == window) {
+        SendMessageW(m_window, WM_NEXTDLGCTL, 0, FALSE);
+    }
+}
+
+void Form1::setControlEnabled(Control c, bool enabled) {
+    if (!enabled) {
+        moveFocusOffIf(control(c));
+    }
+    EnableWindow(control(c), enabled ? TRUE : FALSE);
+}
+
+void Form1::setControlVisible(Control c, bool visible) {
+    if (!visible) {
+        moveFocusOffIf(control(c));
+    }
+    ShowWindow(control(c), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Form1::setCaption(Control c, std::string_view caption) {
+    const std::wstring text = widen(caption);
+    SetWindowTextW(control(c), text.c_str());
+    applyFont(indexOf(c));
+    if (const auto list = layout::listOfRowCaption(c)) {
+        setAccessibleName(control(*list), text);
+    }
+}
+
+int Form1::selectedIndex(Control list) const {
+    return static_cast<int>(SendMessageW(control(list), CB_GETCURSEL, 0, 0));
+}
+
+std::string Form1::selectedText(Control list) const {
+    HWND box = control(list);
+    const auto selected = static_cast<WPARAM>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+    if (static_cast<LRESULT>(selected) == CB_ERR) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXTLEN, selected, 0)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()))));
+    return narrow(text);
+}
+
+void Form1::setEntryText(Control list, int entry, std::string_view text) {
+    // A list has no call that rewrites an entry: it is taken out and put back at its place, and the
+    // selection put back as it was. None of this reaches the window as a choice.
+    HWND box = control(list);
+    const LRESULT selected = SendMessageW(box, CB_GETCURSEL, 0, 0);
+    SendMessageW(box, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(box, CB_DELETESTRING, static_cast<WPARAM>(entry), 0);
+    SendMessageW(box, CB_INSERTSTRING, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(widen(text).c_str()));
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    SendMessageW(box, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(box, nullptr, TRUE);
+}
+
+void Form1::setResultText(std::string_view text) {
+    HWND box = controlNamed("Text1");
+    SetWindowTextW(box, widen(text).c_str());
+    applyFont(indexNamed("Text1"));
+}
+
+void Form1::setResultName(std::string_view name) {
+    if (HWND box = controlNamed("Text1")) {
+        name.empty() ? clearAccessibleName(box) : setAccessibleName(box, widen(name));
+    }
+}
+
+void Form1::showMessage(std::string_view title, std::string_view text) {
+    showMessageBox(m_window, widen(title), widen(text), *m_fonts);
+}
+
+std::string Form1::decimalSeparator() const {
+    wchar_t separator[8] = {};
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    return length > 1 ? narrow(std::wstring_view(separator, static_cast<std::size_t>(length - 1))) : ".";
+}
+
+} // namespace ui::win32

@@ -1,0 +1,5 @@
+#pragma once
+
+// Numbers of the resources the window's resource script adds to the executable; read by the
+// resource compiler too, so plain macros.
+#define KOLVEX_WINDOW_FONT_RESOURCE 101 // the window font's TrueType file, as RCDATA
