@@ -1,0 +1,151 @@
+#include "tests/ui/fake_driver.h"
+#include "tests/ui/session_model.h"
+#include "ui/captioned_controls.h"
+#include "ui/window_layout.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+// Writes the randomized sessions of the session model as JSON, for the browser tests to replay on
+// the real page: each session's actions and, after each action, what a user of the window sees.
+// The sessions run against the form behind the fake view, so the model has checked every state
+// written here. A list here, like the page's select element, raises no event when the entry
+// already chosen is chosen again.
+//
+//   kolvex-session-export [count [first seed]] > sessions.json
+namespace ui::session {
+namespace {
+
+std::string json(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string actionJson(const Action& a) {
+    static constexpr std::string_view kKinds[] = {"model", "mode", "choose", "calculate", "clear", "language"};
+    std::string out =
+        "{\"kind\":" + json(kKinds[static_cast<std::size_t>(a.kind)]) + ",\"index\":" + std::to_string(a.index);
+    if (a.kind == Kind::Choose) {
+        out += ",\"list\":" + json(controlName(a.list));
+    }
+    return out + ",\"describe\":" + json(describe(a)) + "}";
+}
+
+// What a user sees: the enabled and shown controls, the captions, Combo3's entries, the
+// selections, the result box and the messages so far.
+std::string stateJson(const Driver& d) {
+    std::string enabled, visible, captions, selected;
+    for (int i = 0; i < kControlCount; ++i) {
+        const auto c = static_cast<Control>(i);
+        const std::string name = json(controlName(c));
+        enabled += (i ? "," : "") + name + ":" + (d.enabled(c) ? "true" : "false");
+        visible += (i ? "," : "") + name + ":" + (d.visible(c) ? "true" : "false");
+    }
+    for (const auto& [control, item] : kCaptionedControls) {
+        captions += (captions.empty() ? "" : ",") + json(controlName(control)) + ":" + json(d.caption(control));
+    }
+    for (const Control list : kLists) {
+        selected +=
+            (selected.empty() ? "" : ",") + json(controlName(list)) + ":" + std::to_string(d.selectedIndex(list));
+    }
+    std::string resolutions;
+    for (int e = 0; e < d.entryCount(Control::Combo3); ++e) {
+        resolutions += (e ? "," : "") + json(d.entryText(Control::Combo3, e));
+    }
+    std::string out = "{\"enabled\":{" + enabled + "},\"visible\":{" + visible + "},\"captions\":{" + captions +
+                      "},\"selected\":{" + selected + "},\"Combo3\":[" + resolutions +
+                      "],\"result\":" + json(d.resultText()) + ",\"messages\":" + std::to_string(d.messageCount());
+    if (d.messageCount() > 0) {
+        const Message m = d.lastMessage();
+        out += ",\"lastMessage\":{\"title\":" + json(m.title) + ",\"text\":" + json(m.text) + "}";
+    }
+    return out + "}";
+}
+
+// Passes everything to the driver it wraps and writes down each session as it goes.
+class RecordingDriver : public Driver {
+public:
+    explicit RecordingDriver(Driver& inner) : m_inner(inner) {}
+
+    std::string sessions() const { return m_sessions + (m_sessions.empty() ? "" : "]}"); }
+
+    void restart() override {
+        m_inner.restart();
+        m_sessions +=
+            std::string(m_sessions.empty() ? "" : "]},") + "\n{\"start\":" + stateJson(m_inner) + ",\"steps\":[";
+        m_firstStep = true;
+    }
+    void apply(const Action& a) override {
+        m_inner.apply(a);
+        m_sessions += std::string(m_firstStep ? "" : ",") + "\n {\"action\":" + actionJson(a) +
+                      ",\"state\":" + stateJson(m_inner) + "}";
+        m_firstStep = false;
+    }
+    bool enabled(Control c) const override { return m_inner.enabled(c); }
+    bool visible(Control c) const override { return m_inner.visible(c); }
+    std::string caption(Control c) const override { return m_inner.caption(c); }
+    int entryCount(Control list) const override { return m_inner.entryCount(list); }
+    std::string entryText(Control list, int entry) const override { return m_inner.entryText(list, entry); }
+    int selectedIndex(Control list) const override { return m_inner.selectedIndex(list); }
+    std::string resultText() const override { return m_inner.resultText(); }
+    std::size_t messageCount() const override { return m_inner.messageCount(); }
+    Message lastMessage() const override { return m_inner.lastMessage(); }
+    std::string decimalSeparator() const override { return m_inner.decimalSeparator(); }
+    const calc::RecordSettings* record() const override { return m_inner.record(); }
+
+private:
+    Driver& m_inner;
+    std::string m_sessions;
+    bool m_firstStep = true;
+};
+
+} // namespace
+} // namespace ui::session
+
+int main(int argc, char** argv) {
+    using namespace ui::session;
+    const int count = argc > 1 ? std::atoi(argv[1]) : 30;
+    const std::uint64_t firstSeed = argc > 2 ? std::strtoull(argv[2], nullptr, 0) : 20240611;
+
+    const Driver* fake = nullptr;
+    FakeDriver driver(
+        [&fake](const Action& a) { return a.kind == Kind::Choose && fake->selectedIndex(a.list) == a.index; });
+    fake = &driver;
+    RecordingDriver recorder(driver);
+    const RunSummary summary = runSessions(recorder, {firstSeed, count});
+    if (summary.failure) {
+        std::cerr << summary.failure->report();
+        return 1;
+    }
+    std::string focusOrder;
+    for (const std::string_view name : ui::layout::kFocusOrder) {
+        focusOrder += (focusOrder.empty() ? "" : ",") + json(name);
+    }
+    std::cout << "{\"firstSeed\":" << firstSeed << ",\"focusOrder\":[" << focusOrder << "],\"sessions\":["
+              << recorder.sessions() << "]}\n";
+    std::cerr << summary.sessions << " sessions, " << summary.actions << " actions, " << summary.reports << " reports, "
+              << summary.refusals << " refused calculations\n";
+    return 0;
+}
