@@ -15,6 +15,10 @@ packages=(
 if [ "${1:-}" = "--packaging" ]; then
     packages+=(desktop-file-utils appstream dpkg-dev file lintian man-db g++-mingw-w64-x86-64-posix)
 fi
+# The web page: emscripten builds it, fontTools cuts its font down, chromium runs its tests.
+if [ "${1:-}" = "--web" ]; then
+    packages+=(emscripten python3-fonttools python3-brotli chromium)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -21,3 +21,7 @@ cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+# The web page, with its own emscripten build and the native build above to compare with.
+if [ "${1:-}" != "--sanitize" ]; then
+    KOLVEX_NATIVE_BUILD="$build_dir" ./scripts/test-web.sh
+fi

@@ -38,26 +38,39 @@ EM_JS(void, writeToStandardOutput, (const char* data, int size), {
 
 namespace {
 
+// Collects the reports and writes them out a megabyte at a time.
 class Output {
 public:
-    ~Output() { flush(); }
-    void add(const std::string& text) {
-        m_buffer += text;
+    void add(const std::string& report) {
+        ++m_reports;
+        m_bytes += report.size();
+        m_buffer += report;
         if (m_buffer.size() >= (1U << 20)) {
             flush();
         }
     }
 
-private:
     void flush() {
 #if defined(__EMSCRIPTEN__)
         writeToStandardOutput(m_buffer.data(), static_cast<int>(m_buffer.size()));
 #else
         std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout);
+        std::fflush(stdout);
 #endif
         m_buffer.clear();
     }
+
+    unsigned long long reports() const {
+        return m_reports;
+    }
+    unsigned long long bytes() const {
+        return m_bytes;
+    }
+
+private:
     std::string m_buffer;
+    unsigned long long m_reports = 0;
+    unsigned long long m_bytes = 0;
 };
 
 void writeLanguage(Output& out, std::int16_t language) {
@@ -113,5 +126,9 @@ int main() {
     for (std::size_t language = 0; language < lang::kLanguageCount; ++language) {
         writeLanguage(out, static_cast<std::int16_t>(language));
     }
+    out.flush();
+    // Before standard output closes, so a reader that has seen its end finds this written.
+    const std::string written = std::to_string(out.reports()) + " reports, " + std::to_string(out.bytes()) + " bytes\n";
+    std::fputs(written.c_str(), stderr);
     return 0;
 }

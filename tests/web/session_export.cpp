@@ -1,3 +1,4 @@
+#include "lang/language_texts.h"
 #include "tests/ui/fake_driver.h"
 #include "tests/ui/session_model.h"
 #include "ui/captioned_controls.h"
@@ -125,6 +126,7 @@ private:
 } // namespace ui::session
 
 int main(int argc, char** argv) {
+    using namespace ui;
     using namespace ui::session;
     const int count = argc > 1 ? std::atoi(argv[1]) : 30;
     const std::uint64_t firstSeed = argc > 2 ? std::strtoull(argv[2], nullptr, 0) : 20240611;
@@ -143,8 +145,19 @@ int main(int argc, char** argv) {
     for (const std::string_view name : ui::layout::kFocusOrder) {
         focusOrder += (focusOrder.empty() ? "" : ",") + json(name);
     }
-    std::cout << "{\"firstSeed\":" << firstSeed << ",\"focusOrder\":[" << focusOrder << "],\"sessions\":["
-              << recorder.sessions() << "]}\n";
+    // And the window's facts the browser tests check the page against.
+    std::string rowCaptions, languages;
+    for (const auto& [control, item] : kCaptionedControls) {
+        if (const auto list = ui::layout::listOfRowCaption(control)) {
+            rowCaptions +=
+                (rowCaptions.empty() ? "" : ",") + json(controlName(control)) + ":" + json(controlName(*list));
+        }
+    }
+    for (const std::string_view language : lang::kLanguageNames) {
+        languages += (languages.empty() ? "" : ",") + json(language);
+    }
+    std::cout << "{\"firstSeed\":" << firstSeed << ",\"focusOrder\":[" << focusOrder << "],\"rowCaptions\":{"
+              << rowCaptions << "},\"languages\":[" << languages << "],\"sessions\":[" << recorder.sessions() << "]}\n";
     std::cerr << summary.sessions << " sessions, " << summary.actions << " actions, " << summary.reports << " reports, "
               << summary.refusals << " refused calculations\n";
     return 0;

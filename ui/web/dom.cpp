@@ -268,7 +268,7 @@ EM_JS(void, jsShowWindow,
           face.load().catch(function(){}).then(function() {
               root.hidden = false;
               first.focus();
-              root.dataset.ready = "";
+              root.dataset.ready = Math.round(performance.now());
           });
       });
 

@@ -62,7 +62,7 @@ void showMessage(std::string_view title, std::string_view text);
 std::string decimalSeparator();
 
 // Shows the window once its font is ready, with the focus on `firstFocus`, and marks the root
-// data-ready for whoever waits for a usable form.
+// data-ready, with the milliseconds since the page was opened, for whoever waits for a usable form.
 void showWindow(std::string_view fontFamily, std::span<const std::uint8_t> fontData, std::string_view firstFocus);
 
 } // namespace ui::web::dom

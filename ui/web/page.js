@@ -67,7 +67,9 @@ addOnPostRun(function () {
     var f10 = event.key == 'F10' && !event.altKey && !event.ctrlKey && !event.shiftKey;
     if ((accessKey || f10) && !document.querySelector('dialog[open]')) {
       event.preventDefault();
-      menu.togglePopover();
+      if (menu.togglePopover()) {
+        items[0].focus();
+      }
     }
   });
 });
