@@ -14,8 +14,7 @@
 // Writes the randomized sessions of the session model as JSON, for the browser tests to replay on
 // the real page: each session's actions and, after each action, what a user of the window sees.
 // The sessions run against the form behind the fake view, so the model has checked every state
-// written here. A list here, like the page's select element, raises no event when the entry
-// already chosen is chosen again.
+// written here.
 //
 //   kolvex-session-export [count [first seed]] > sessions.json
 namespace ui::session {
@@ -85,39 +84,29 @@ std::string stateJson(const Driver& d) {
     return out + "}";
 }
 
-// Passes everything to the driver it wraps and writes down each session as it goes.
-class RecordingDriver : public Driver {
+// The form behind the fake view, writing down each session as it goes. Like the page's select
+// element, a list raises no event when the entry it shows is chosen again.
+class RecordingDriver : public FakeDriver {
 public:
-    explicit RecordingDriver(Driver& inner) : m_inner(inner) {}
+    RecordingDriver()
+        : FakeDriver([this](const Action& a) { return a.kind == Kind::Choose && selectedIndex(a.list) == a.index; }) {}
 
     std::string sessions() const { return m_sessions + (m_sessions.empty() ? "" : "]}"); }
 
     void restart() override {
-        m_inner.restart();
+        FakeDriver::restart();
         m_sessions +=
-            std::string(m_sessions.empty() ? "" : "]},") + "\n{\"start\":" + stateJson(m_inner) + ",\"steps\":[";
+            std::string(m_sessions.empty() ? "" : "]},") + "\n{\"start\":" + stateJson(*this) + ",\"steps\":[";
         m_firstStep = true;
     }
     void apply(const Action& a) override {
-        m_inner.apply(a);
+        FakeDriver::apply(a);
         m_sessions += std::string(m_firstStep ? "" : ",") + "\n {\"action\":" + actionJson(a) +
-                      ",\"state\":" + stateJson(m_inner) + "}";
+                      ",\"state\":" + stateJson(*this) + "}";
         m_firstStep = false;
     }
-    bool enabled(Control c) const override { return m_inner.enabled(c); }
-    bool visible(Control c) const override { return m_inner.visible(c); }
-    std::string caption(Control c) const override { return m_inner.caption(c); }
-    int entryCount(Control list) const override { return m_inner.entryCount(list); }
-    std::string entryText(Control list, int entry) const override { return m_inner.entryText(list, entry); }
-    int selectedIndex(Control list) const override { return m_inner.selectedIndex(list); }
-    std::string resultText() const override { return m_inner.resultText(); }
-    std::size_t messageCount() const override { return m_inner.messageCount(); }
-    Message lastMessage() const override { return m_inner.lastMessage(); }
-    std::string decimalSeparator() const override { return m_inner.decimalSeparator(); }
-    const calc::RecordSettings* record() const override { return m_inner.record(); }
 
 private:
-    Driver& m_inner;
     std::string m_sessions;
     bool m_firstStep = true;
 };
@@ -131,11 +120,7 @@ int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 30;
     const std::uint64_t firstSeed = argc > 2 ? std::strtoull(argv[2], nullptr, 0) : 20240611;
 
-    const Driver* fake = nullptr;
-    FakeDriver driver(
-        [&fake](const Action& a) { return a.kind == Kind::Choose && fake->selectedIndex(a.list) == a.index; });
-    fake = &driver;
-    RecordingDriver recorder(driver);
+    RecordingDriver recorder;
     const RunSummary summary = runSessions(recorder, {firstSeed, count});
     if (summary.failure) {
         std::cerr << summary.failure->report();
