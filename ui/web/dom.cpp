@@ -78,7 +78,6 @@ EM_JS(void, jsAppend,
               node.append(radio, span);
           } else if (kind == 2) {
               node = document.createElement('select');
-              node.lang = 'en';
               for (var entry of more.split('\n')) {
                   var option = document.createElement('option');
                   option.textContent = entry;
@@ -118,6 +117,7 @@ EM_JS(void, jsCreateMenu,
           button.type = 'button';
           button.id = id;
           button.setAttribute('aria-haspopup', 'menu');
+          button.setAttribute('aria-expanded', 'false');
           button.setAttribute('popovertarget', id + '_items');
           var key = text.indexOf('&');
           var label = text.replace('&', "");
@@ -284,6 +284,7 @@ std::string taken(char* text) {
     return copy;
 }
 
+// The kinds of element jsAppend makes, by the numbers it tells them apart by.
 enum Kind { Frame, Option, List, Label, Button, TextBox };
 
 void append(std::string_view container, std::string_view name, Kind kind, std::string_view caption,
