@@ -64,20 +64,21 @@ bool isDigit(char c) {
 void appendReal(std::string& out, double value, std::string_view separator) {
     std::array<char, 64> text{};
     const std::string_view written = generalDigits(text, value);
-    // %g already drops trailing zeros; only the separator needs replacing. The integer part runs
-    // to the first character that is neither a digit nor the sign; a decimal point, if any, runs
-    // from there to the next digit.
-    std::size_t point = written.starts_with('-') ? 1 : 0;
+    // %g already drops trailing zeros; only the decimal point needs replacing: whatever stands
+    // between the integer digits and the fraction digits.
+    const std::size_t sign = written.starts_with('-') ? 1 : 0;
+    std::size_t point = sign;
     while (point < written.size() && isDigit(written[point])) {
         ++point;
-    }
-    if (point == written.size() || written[point] == 'e') {
-        out.append(written);
-        return;
     }
     std::size_t fraction = point;
     while (fraction < written.size() && !isDigit(written[fraction])) {
         ++fraction;
+    }
+    // Without digits on both sides (an exponent, "inf", "nan") there is no point to replace.
+    if (point == sign || fraction == point || fraction == written.size() || written[point] == 'e') {
+        out.append(written);
+        return;
     }
     out.append(written.substr(0, point));
     out.append(separator);
