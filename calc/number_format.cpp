@@ -2,6 +2,9 @@
 
 #include <array>
 #include <charconv>
+#if defined(KOLVEX_NO_DOUBLE_TO_CHARS)
+#include <cstdio>
+#endif
 
 namespace calc {
 
@@ -35,21 +38,51 @@ void appendFixedPoint(std::string& out, FixedPoint value, std::string_view separ
     out.append(digits.data(), length);
 }
 
-void appendReal(std::string& out, double value, std::string_view separator) {
-    // %.15g: 15 significant digits, without an exponent for everything from 1e-4 to below 1e15,
-    // which holds every value a speed line can show (0.05 to 480).
-    std::array<char, 64> text{};
+namespace {
+
+// The speed line's number with 15 significant digits, as %.15g writes it: an exponent only below
+// 1e-4 or from 1e15 on, which the report never reaches.
+std::string_view generalDigits(std::array<char, 64>& text, double value) {
+#if defined(KOLVEX_NO_DOUBLE_TO_CHARS)
+    // Where the standard library has no floating-point to_chars (the libc++ of emscripten 3.1.6),
+    // the C library's %.15g, which rounds exactly as to_chars does. Its decimal point may follow
+    // the C locale; the caller replaces whatever stands between the digits.
+    const int length = std::snprintf(text.data(), text.size(), "%.15g", value);
+    return {text.data(), length > 0 ? static_cast<std::size_t>(length) : 0};
+#else
     const auto result = std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::general, 15);
-    const std::string_view written(text.data(), static_cast<std::size_t>(result.ptr - text.data()));
-    const auto point = written.find('.');
-    if (point == std::string_view::npos) {
+    return {text.data(), static_cast<std::size_t>(result.ptr - text.data())};
+#endif
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+void appendReal(std::string& out, double value, std::string_view separator) {
+    std::array<char, 64> text{};
+    const std::string_view written = generalDigits(text, value);
+    // %g already drops trailing zeros; only the decimal point needs replacing: whatever stands
+    // between the integer digits and the fraction digits.
+    const std::size_t sign = written.starts_with('-') ? 1 : 0;
+    std::size_t point = sign;
+    while (point < written.size() && isDigit(written[point])) {
+        ++point;
+    }
+    std::size_t fraction = point;
+    while (fraction < written.size() && !isDigit(written[fraction])) {
+        ++fraction;
+    }
+    // Without digits on both sides (an exponent, "inf", "nan") there is no point to replace.
+    if (point == sign || fraction == point || fraction == written.size() || written[point] == 'e') {
         out.append(written);
         return;
     }
-    // %g already drops trailing zeros; only the separator needs replacing.
     out.append(written.substr(0, point));
     out.append(separator);
-    out.append(written.substr(point + 1));
+    out.append(written.substr(fraction));
 }
 
 } // namespace calc

@@ -21,7 +21,9 @@ cmake -S . -B "$build_dir" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
-# The Windows build and its tests under wine, in a build of its own (not sanitized).
+# The Windows programs under wine and the web page in chromium, each in a build of its own (not
+# sanitized); the web check compares its reports with the native build above.
 if [ "${1:-}" != "--sanitize" ]; then
     ./scripts/test-windows.sh
+    KOLVEX_NATIVE_BUILD="$build_dir" ./scripts/test-web.sh
 fi

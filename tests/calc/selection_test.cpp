@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string_view>
 
 namespace {
@@ -37,7 +38,7 @@ TEST(Selection, LooksUpSizeAndRatesByModelSystemAndEntry) {
 
 TEST(Selection, BiggerModelsRecordTwiceTheRatesAtTheSameSizes) {
     for (int system = 0; system < 2; ++system) {
-        for (int entry = 0; entry < 3; ++entry) {
+        for (std::size_t entry = 0; entry < 3; ++entry) {
             SCOPED_TRACE(testing::Message() << "system " << system << " entry " << entry);
             const auto& small = calc::resolutionRow(1, static_cast<std::int16_t>(system))[entry];
             for (const std::int16_t model : {std::int16_t{2}, std::int16_t{3}}) {

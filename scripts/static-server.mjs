@@ -1,0 +1,37 @@
+// A static file server for the calculator's page on 127.0.0.1 only: it serves the files of one
+// folder and nothing else. As a program it prints the page's address and runs until stopped:
+//   node scripts/static-server.mjs <folder> [port]
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize, sep } from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+const kTypes = { '.html': 'text/html; charset=utf-8', '.png': 'image/png', '.json': 'application/json' };
+
+// Resolves with { server, url } once listening; port 0 takes any free one.
+export function serve(folder, port = 0) {
+  const root = normalize(folder + sep);
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+    const file = normalize(join(root, path));
+    try {
+      if (!file.startsWith(root)) throw new Error('outside the folder');
+      const body = await readFile(file);
+      response.writeHead(200, { 'Content-Type': kTypes[extname(file)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404, { 'Content-Type': 'text/plain' });
+      response.end('not found\n');
+    }
+  });
+  return new Promise((resolve, reject) => {
+    server.once('error', reject);
+    server.listen(port, '127.0.0.1', () => resolve({ server, url: `http://127.0.0.1:${server.address().port}/` }));
+  });
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+  const [folder, port = '8018'] = process.argv.slice(2);
+  const { url } = await serve(folder, Number(port));
+  console.log(`The calculator: ${url}kolvex-calculator.html (Ctrl+C stops the server)`);
+}

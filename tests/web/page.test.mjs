@@ -1,0 +1,223 @@
+// The calculator's page in Debian's chromium: the session model's sessions replayed on the real
+// page, the widest reports, the message box, the Language menu, keyboard use, screen-reader names
+// and the narrow layout.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { isDeepStrictEqual } from 'node:util';
+import { apply, exported, open, reportFits, seen, start } from './page_driver.mjs';
+
+let browser, url, stop;
+before(async () => ({ browser, url, stop } = await start()));
+after(() => stop());
+
+const act = (kind, index = 0, list) => ({ kind, index, list });
+const choose = (list, index) => act('choose', index, list);
+// The widest values a report shows: the longest record time, and the largest size.
+const kWidestTime = [act('model', 1), act('mode', 1), choose('Combo1', 1), choose('Combo2', 4), choose('Combo3', 1),
+  choose('Combo4', 998), choose('Combo6', 8)];
+const kWidestSize = [act('model', 3), act('mode', 0), choose('Combo1', 0), choose('Combo2', 0), choose('Combo3', 2),
+  choose('Combo4', 0), choose('Combo5', 13)];
+
+async function run(w, actions) {
+  for (const a of actions) await apply(w, a);
+}
+
+// Replays a session on a freshly loaded page, `prepare` run on it first; the first state that
+// differs from the model's, or null.
+async function replay(w, session, prepare = async () => {}) {
+  await w.page.goto(url);
+  await w.page.waitForSelector('#Form1[data-ready]');
+  await prepare(w.page);
+  w.messages.length = 0;
+  const start = await seen(w);
+  if (!isDeepStrictEqual(start, session.start)) return { step: 'start', actual: start, expected: session.start };
+  for (const [n, step] of session.steps.entries()) {
+    await apply(w, step.action);
+    const now = await seen(w);
+    if (!isDeepStrictEqual(now, step.state)) return { step: `${n + 1}: ${step.action.describe}`, actual: now, expected: step.state };
+  }
+  return null;
+}
+
+test('the sessions of the session model give the same states on the page', async () => {
+  const w = await open(browser, url);
+  for (const [i, session] of exported.sessions.entries()) {
+    const differs = await replay(w, session);
+    if (differs) {
+      assert.deepEqual(differs.actual, differs.expected, `session ${i} (seed ${exported.firstSeed + i}), step ${differs.step}`);
+    }
+  }
+  assert.ok(exported.sessions.reduce((n, s) => n + s.steps.length, 0) > 500);
+  assert.deepEqual(w.problems, []);
+  await w.close();
+});
+
+test('a page whose resolution list reports nothing fails the replay', async () => {
+  const w = await open(browser, url);
+  const unbound = (page) => page.$eval('#Combo3', (list) => delete list.dataset.event);
+  let differs = null;
+  for (const session of exported.sessions) {
+    differs = differs ?? (await replay(w, session, unbound));
+  }
+  assert.ok(differs, 'no session noticed');
+  await w.close();
+});
+
+test('one file: no request beyond the page itself, from disk and from a server', async () => {
+  for (const address of [url, 'file://' + process.cwd() + '/' + (process.env.KOLVEX_PAGE ?? 'build-web/ui/web/kolvex-calculator.html')]) {
+    const w = await open(browser, address);
+    await run(w, kWidestTime);
+    await apply(w, act('calculate'));
+    assert.deepEqual(w.requests, [address]);
+    assert.deepEqual(w.problems, []);
+    assert.match(await w.page.title(), /^Kolvex DVR Record time calculator Ver \d/);
+    await w.close();
+  }
+});
+
+test('the widest reports of every language show each line on one line, also on a phone', async () => {
+  for (const viewport of [{}, { width: 375, height: 800 }]) {
+    const w = await open(browser, url, viewport);
+    for (const setting of [kWidestTime, kWidestSize]) {
+      await run(w, setting);
+      for (let language = 0; language < exported.languages.length; ++language) {
+        await run(w, [act('language', language), act('calculate')]);
+        const lines = (await seen(w)).result.split('\r\n');
+        assert.equal(lines.length, setting == kWidestTime ? 10 : 9);
+        assert.ok(await reportFits(w.page), `language ${language}, ${viewport.width ?? 'desktop'}: ${lines}`);
+      }
+    }
+    await w.close();
+  }
+});
+
+test('the message box: modal, titled, one OK button, no icon, closed by Enter or Escape', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Count_BTN');
+  await page.keyboard.press('Enter');
+  const box = page.locator('#MessageBox');
+  assert.ok(await box.evaluate((b) => b.matches(':modal')));
+  assert.equal(await page.locator('#MessageBox_title').textContent(), 'Kolvex_calculator');
+  assert.equal(await page.locator('#MessageBox_text').textContent(), 'Please setup every item !!');
+  assert.deepEqual(await box.locator('button').allTextContents(), ['OK']);
+  assert.equal(await box.locator('img, svg, [role="img"]').count(), 0);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'MessageBox_OK');
+  // The window behind it takes no input: a click on a model option does nothing.
+  const option = await page.locator('#Option2_1').boundingBox();
+  await page.mouse.click(option.x + 5, option.y + 5);
+  assert.equal(await page.locator('#Option2_1 input').isChecked(), false);
+  await page.keyboard.press('Escape');
+  assert.equal(await box.evaluate((b) => b.open), false);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Count_BTN');
+  await page.keyboard.press('Space');
+  await page.keyboard.press('Enter');
+  assert.equal(await box.evaluate((b) => b.open), false);
+  await w.close();
+});
+
+test('the Language menu: five items, by mouse, by Alt+L and the arrow keys, or F10; lang follows', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  const items = page.locator('[role="menu"] [role="menuitem"]');
+  assert.deepEqual(await items.allTextContents(), exported.languages);
+  const lang = () => page.evaluate(() => document.documentElement.lang);
+  await page.keyboard.press('Alt+l');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Language_0');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Enter');
+  assert.equal(await lang(), 'de');
+  assert.equal(await page.locator('#Count_BTN').textContent(), 'Berechnung');
+  assert.equal(await items.first().isVisible(), false);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Count_BTN', 'the focus goes back');
+  await page.keyboard.press('F10');
+  await page.keyboard.press('End');
+  await page.keyboard.press('Enter');
+  assert.equal(await lang(), 'nl');
+  await page.keyboard.press('F10');
+  await page.keyboard.press('Escape');
+  assert.equal(await items.first().isVisible(), false);
+  for (const [index, tag] of ['en', 'zh-Hant', 'de', 'fr', 'nl'].entries()) {
+    await apply(w, act('language', index));
+    assert.equal(await lang(), tag);
+  }
+  await w.close();
+});
+
+test('screen readers name each list by its row caption, in every language', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  await run(w, [act('model', 1), act('mode', 1)]);
+  const names = new Set();
+  for (let language = 0; language < exported.languages.length; ++language) {
+    await apply(w, act('language', language));
+    const state = await seen(w);
+    for (const [label, list] of Object.entries(exported.rowCaptions)) {
+      if (!state.visible[list]) continue;
+      const named = page.getByRole('combobox', { name: state.captions[label].trim(), exact: true });
+      assert.ok(await named.evaluateAll((lists, id) => lists.some((l) => l.id == id), list), `${label} names ${list}`);
+    }
+    for (const option of ['Option1_0', 'Option1_1']) {
+      assert.equal(await page.getByRole('radio', { name: state.captions[option], exact: true }).count(), 1);
+    }
+    names.add(await page.locator('#Text1').getAttribute('aria-label'));
+  }
+  assert.equal(await page.getByRole('radio', { name: '16CH', exact: true }).count(), 1);
+  assert.equal(await page.getByRole('group', { name: 'DVR MODEL' }).count(), 1);
+  assert.equal(await page.getByRole('button', { name: 'Language' }).getAttribute('aria-haspopup'), 'menu');
+  assert.equal(names.size, exported.languages.length, 'the result box is named in each language');
+  await w.close();
+});
+
+test('Tab follows the window\'s tab order over the controls a user can reach', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  await run(w, kWidestSize);
+  await page.focus('#Count_BTN');
+  const reachable = await page.evaluate((order) => order.filter((name) => {
+    const element = document.getElementById(name);
+    const control = element.querySelector('input') || element;
+    return element.checkVisibility() && !control.disabled && (control.type != 'radio' || control.checked);
+  }), exported.focusOrder);
+  const visited = [];
+  for (let i = 0; i < reachable.length; ++i) {
+    visited.push(await page.evaluate(() => (document.activeElement.closest('.option') || document.activeElement).id));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(visited, reachable);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Language_Main');
+  await w.close();
+});
+
+test('the decimal separator is the browser\'s regional one', async () => {
+  for (const [locale, separator] of [['de-DE', ','], ['en-US', '.']]) {
+    const w = await open(browser, url, { locale });
+    await run(w, [...kWidestSize, act('calculate')]);
+    assert.match((await seen(w)).result, new RegExp(`: 7751\\${separator}9531 GB\r\n`));
+    await w.close();
+  }
+});
+
+test('narrow screens: one column inside the screen, readable text', async () => {
+  const w = await open(browser, url, { width: 360, height: 740 });
+  const { page } = w;
+  await run(w, kWidestTime);
+  const layout = await page.evaluate(() => {
+    const box = (id) => document.getElementById(id).getBoundingClientRect();
+    const controls = [...document.querySelectorAll('.control, .frame')].filter((e) => e.checkVisibility());
+    return {
+      pageWidth: document.documentElement.scrollWidth,
+      right: Math.max(...controls.map((e) => e.getBoundingClientRect().right)),
+      frames: ['Frame3', 'Frame2', 'Frame1', 'Text1'].map(box),
+      smallest: Math.min(...controls.map((e) => parseFloat(getComputedStyle(e).fontSize))),
+    };
+  });
+  assert.ok(layout.pageWidth <= 360 && layout.right <= 360, JSON.stringify(layout));
+  for (let i = 1; i < layout.frames.length; ++i) {
+    assert.ok(layout.frames[i].top >= layout.frames[i - 1].bottom, 'the frames and the result box stand in a column');
+    assert.equal(layout.frames[i].left, layout.frames[0].left);
+  }
+  assert.ok(layout.smallest >= 14, `text of ${layout.smallest} px`);
+  await w.close();
+});

@@ -1,0 +1,27 @@
+#include "ui/web/page.h"
+
+#include <emscripten/emscripten.h>
+
+// The page's one window, alive as long as the page.
+namespace {
+
+ui::web::Page& page() {
+    static ui::web::Page window;
+    return window;
+}
+
+} // namespace
+
+// The page's script passes every event here, as the event's number and the element's index.
+extern "C" EMSCRIPTEN_KEEPALIVE void kolvex_event(int event, int element) {
+    page().dispatch(static_cast<ui::web::Event>(event), element);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void kolvex_layout_changed() {
+    page().layoutChanged();
+}
+
+int main() {
+    page().load();
+    return 0;
+}

@@ -1,0 +1,281 @@
+#include "ui/web/page.h"
+
+#include "lang/language_table.h"
+#include "lang/language_texts.h"
+#include "ui/web/dom.h"
+#include "ui/web/window_font.h"
+#include "ui/window_layout.h"
+
+#include <kolvex/version.h>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <numeric>
+#include <string>
+#include <utility>
+
+namespace ui::web {
+
+namespace {
+
+// The layout is in twips, 15 to a CSS pixel, which is 1/96 inch.
+constexpr int kCssDpi = 96;
+
+int px(int twips) {
+    return layout::toPixels(twips, kCssDpi);
+}
+
+// The menu bar's one menu and its items, by their layout names.
+constexpr std::string_view kLanguageMenu = "Language_Main";
+constexpr std::string_view kLanguageItems = "Language";
+
+// The result box, which the form reaches only through the result calls.
+constexpr std::string_view kResultBox = "Text1";
+static_assert(layout::controlNamed(kResultBox).kind == layout::Kind::TextBox);
+
+// The page's lang attribute for each language of the table, by language index.
+constexpr std::array<std::string_view, lang::kLanguageCount> kLanguageTags = {"en", "zh-Hant", "de", "fr", "nl"};
+
+// The event each list and button reports.
+constexpr std::array<std::pair<Control, Event>, 8> kControlEvents = {{
+    {Control::Combo1, Event::VideoSystemChosen},
+    {Control::Combo2, Event::QualityChosen},
+    {Control::Combo3, Event::ResolutionChosen},
+    {Control::Combo4, Event::SpeedChosen},
+    {Control::Combo5, Event::DurationChosen},
+    {Control::Combo6, Event::HddSizeChosen},
+    {Control::Count_BTN, Event::CalculateClicked},
+    {Control::Clear_BTN, Event::ClearClicked},
+}};
+
+std::string_view nameOf(Control c) {
+    return controlName(c);
+}
+
+// A CSS font-family list: each family quoted, then the generic family for whatever they lack.
+template <class Families>
+std::string cssFamilies(const Families& families, std::string_view generic) {
+    std::string list;
+    for (const std::string_view family : families) {
+        list += "\"" + std::string(family) + "\", ";
+    }
+    return list + std::string(generic);
+}
+
+std::string joinedLines(std::size_t count, auto text) {
+    std::string lines;
+    for (std::size_t i = 0; i < count; ++i) {
+        lines += (i == 0 ? "" : "\n") + text(i);
+    }
+    return lines;
+}
+
+// The controls in reading order: the client area's by row and then from the left, each frame
+// followed by its own children in the same order. Screen readers read them so, and a narrow
+// screen lays them out in a column in this order.
+std::array<std::size_t, layout::kControls.size()> readingOrder() {
+    std::array<std::size_t, layout::kControls.size()> byPlace{};
+    std::iota(byPlace.begin(), byPlace.end(), std::size_t{0});
+    std::stable_sort(byPlace.begin(), byPlace.end(), [](std::size_t a, std::size_t b) {
+        const layout::Twips& p = layout::kControls[a].at;
+        const layout::Twips& q = layout::kControls[b].at;
+        return std::pair(p.top, p.left) < std::pair(q.top, q.left);
+    });
+    std::array<std::size_t, layout::kControls.size()> order{};
+    std::size_t next = 0;
+    for (const std::size_t i : byPlace) {
+        if (!layout::kControls[i].container.empty()) {
+            continue;
+        }
+        order[next++] = i;
+        for (const std::size_t child : byPlace) {
+            if (layout::kControls[child].container == layout::kControls[i].name) {
+                order[next++] = child;
+            }
+        }
+    }
+    return order;
+}
+
+} // namespace
+
+Page::Page() {
+    buildWindow();
+    buildMenu();
+    buildControls();
+    setResultName(initialResultBoxName());
+    orderFocus();
+    bindEvents();
+    dom::createMessageBox();
+}
+
+void Page::load() {
+    m_form.onLoad();
+    // The focus starts on the first control in tab order that takes it.
+    const auto first = std::find_if(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), [](std::string_view name) {
+        const layout::ControlLayout& c = layout::controlNamed(name);
+        return c.enabled && c.visible;
+    });
+    dom::showWindow(layout::kWindowFontFamily, windowFontData(), *first);
+}
+
+void Page::buildWindow() {
+    dom::createWindow(std::string(layout::kTitleBeforeVersion) + std::string(kolvex::kVersion),
+                      px(layout::kClientWidth), px(layout::kClientHeight));
+    dom::setFonts(cssFamilies(std::array{layout::kWindowFontFamily}, "sans-serif"), layout::kWindowFontPoints,
+                  cssFamilies(layout::kCaptionFontFamilies, "serif"), layout::kCaptionFontPoints);
+}
+
+void Page::buildMenu() {
+    dom::createMenu(
+        kLanguageMenu, kLanguageItems, layout::kLanguageMenuCaption,
+        joinedLines(lang::kLanguageNames.size(), [](std::size_t i) { return std::string(lang::kLanguageNames[i]); }));
+}
+
+void Page::buildControls() {
+    for (const std::size_t i : readingOrder()) {
+        const layout::ControlLayout& spec = layout::kControls[i];
+        createControl(spec);
+        // Each container's children keep their stacking order whatever order they were made in.
+        dom::place(spec.name, px(spec.at.left), px(spec.at.top), px(spec.at.width), px(spec.at.height),
+                   static_cast<int>(i));
+        if (spec.kind != layout::Kind::Frame) {
+            dom::setEnabled(spec.name, spec.enabled);
+        }
+        dom::setVisible(spec.name, spec.visible);
+    }
+    fitRowCaptions();
+}
+
+void Page::createControl(const layout::ControlLayout& spec) {
+    const std::string_view container = spec.container.empty() ? dom::kClientArea : spec.container;
+    switch (spec.kind) {
+    case layout::Kind::Frame:
+        return dom::createFrame(spec.name, container, spec.caption);
+    case layout::Kind::OptionButton:
+        // An option's group is its control array, "Option2" for "Option2_1".
+        return dom::createOption(spec.name, container, spec.name.substr(0, spec.name.find('_')), spec.element,
+                                 spec.caption);
+    case layout::Kind::DropDownList: {
+        const Control list = *spec.control;
+        return dom::createList(spec.name, container, joinedLines(layout::entryCount(list), [list](std::size_t entry) {
+                                   return layout::entryText(list, entry);
+                               }));
+    }
+    case layout::Kind::Label:
+        // A screen reader names each list by its row caption.
+        return dom::createLabel(spec.name, container, nameOf(*layout::listOfRowCaption(*spec.control)), spec.caption);
+    case layout::Kind::CommandButton:
+        return dom::createButton(spec.name, container, spec.caption);
+    case layout::Kind::TextBox:
+        return dom::createTextBox(spec.name, container);
+    }
+}
+
+void Page::orderFocus() {
+    // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
+    int index = 0;
+    for (const std::string_view name : layout::kFocusOrder) {
+        dom::setTabIndex(name, ++index);
+    }
+}
+
+void Page::bindEvents() {
+    for (const layout::ControlLayout& spec : layout::kControls) {
+        if (spec.kind == layout::Kind::OptionButton) {
+            const Event chosen = spec.control ? Event::ModeChosen : Event::ModelChosen;
+            dom::bindEvent(spec.name, static_cast<int>(chosen), spec.element);
+        }
+    }
+    for (const auto& [control, event] : kControlEvents) {
+        dom::bindEvent(nameOf(control), static_cast<int>(event), 0);
+    }
+    dom::bindArray(kLanguageItems, static_cast<int>(lang::kLanguageNames.size()),
+                   static_cast<int>(Event::LanguageChosen));
+}
+
+void Page::dispatch(Event event, int element) {
+    const auto index = static_cast<std::int16_t>(element);
+    switch (event) {
+    case Event::ModelChosen:
+        return m_form.onModelChosen(index);
+    case Event::ModeChosen:
+        return m_form.onModeChosen(index);
+    case Event::VideoSystemChosen:
+        return m_form.onVideoSystemChosen();
+    case Event::QualityChosen:
+        return m_form.onQualityChosen();
+    case Event::ResolutionChosen:
+        return m_form.onResolutionChosen();
+    case Event::SpeedChosen:
+        return m_form.onSpeedChosen();
+    case Event::DurationChosen:
+        return m_form.onDurationChosen();
+    case Event::HddSizeChosen:
+        return m_form.onHddSizeChosen();
+    case Event::CalculateClicked:
+        return m_form.onCalculateClicked();
+    case Event::ClearClicked:
+        return m_form.onClearClicked();
+    case Event::LanguageChosen:
+        m_form.onLanguageChosen(index);
+        // The page's language follows the texts the form has just put up.
+        return dom::setLanguage(kLanguageTags[lang::languageRow(m_form.settings().LanguageIndex)]);
+    }
+}
+
+void Page::fitRowCaptions() {
+    for (const layout::ControlLayout& spec : layout::kControls) {
+        if (spec.kind == layout::Kind::Label) {
+            dom::fitCaption(spec.name);
+        }
+    }
+}
+
+void Page::setControlEnabled(Control c, bool enabled) {
+    dom::setEnabled(nameOf(c), enabled);
+}
+
+void Page::setControlVisible(Control c, bool visible) {
+    dom::setVisible(nameOf(c), visible);
+}
+
+void Page::setCaption(Control c, std::string_view caption) {
+    dom::setCaption(nameOf(c), caption);
+    if (layout::controlLayout(c).kind == layout::Kind::Label) {
+        dom::fitCaption(nameOf(c));
+    }
+}
+
+int Page::selectedIndex(Control list) const {
+    return dom::selectedIndex(nameOf(list));
+}
+
+std::string Page::selectedText(Control list) const {
+    return dom::selectedText(nameOf(list));
+}
+
+void Page::setEntryText(Control list, int entry, std::string_view text) {
+    dom::setEntryText(nameOf(list), entry, text);
+}
+
+void Page::setResultText(std::string_view text) {
+    dom::setText(kResultBox, text);
+}
+
+void Page::setResultName(std::string_view name) {
+    dom::setAccessibleName(kResultBox, name);
+}
+
+void Page::showMessage(std::string_view title, std::string_view text) {
+    // A page cannot wait for the user inside a handler; the dialog is modal to the page instead,
+    // and the form does nothing after the message anyway.
+    dom::showMessage(title, text);
+}
+
+std::string Page::decimalSeparator() const {
+    return dom::decimalSeparator();
+}
+
+} // namespace ui::web
