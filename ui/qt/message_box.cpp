@@ -26,12 +26,12 @@ MessageBox::MessageBox(const QString& title, const QString& text, QWidget* paren
     if (QLabel* label = textLabel()) {
         label->setAlignment(Qt::AlignCenter);
     }
-    // The box takes its width from its layout: the row of its button is made at least as wide as
-    // the title bar needs.
+    // The box takes its width from its layout: the row of its text is made at least as wide as the
+    // title bar needs.
     if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
         const QMargins margins = grid->contentsMargins();
-        grid->addItem(new QSpacerItem(titleBarWidth() - margins.left() - margins.right(), 0), grid->rowCount() - 1, 0,
-                      1, grid->columnCount());
+        grid->addItem(new QSpacerItem(titleBarWidth() - margins.left() - margins.right(), 0), 0, 0, 1,
+                      grid->columnCount());
     }
 }
 
