@@ -12,8 +12,12 @@ int DropDownStyle::styleHint(StyleHint hint, const QStyleOption* option, const Q
     return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-DropDownList::DropDownList(QStyle& style, QWidget* container) : QComboBox(container) {
-    setStyle(&style);
+void useDropDownStyle() {
+    static const bool done = [] {
+        QApplication::setStyle(new DropDownStyle);
+        return true;
+    }();
+    (void)done;
 }
 
 void DropDownList::showPopup() {

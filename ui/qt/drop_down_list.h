@@ -5,9 +5,9 @@
 
 namespace ui {
 
-// The style of the window's lists: a list opens as a scrolling list of at most maxVisibleItems
-// entries. Some styles, Fusion among them, would open it as one popup as tall as all of its
-// entries (999 speeds). One object serves every list of a window.
+// The application's style with one change for the lists: a list opens as a scrolling list of at
+// most maxVisibleItems entries. Some styles, Fusion among them, would open it as one popup as tall
+// as all of its entries (999 speeds).
 class DropDownStyle final : public QProxyStyle {
 public:
     DropDownStyle();
@@ -16,11 +16,13 @@ public:
                   QStyleHintReturn* returnData) const override;
 };
 
-// A select-only list in that style, with a vertical scroll bar whenever it holds more entries than
-// it shows open.
+// Makes DropDownStyle the application's style, once.
+void useDropDownStyle();
+
+// A select-only list with a vertical scroll bar whenever it holds more entries than it shows open.
 class DropDownList final : public QComboBox {
 public:
-    DropDownList(QStyle& style, QWidget* container);
+    using QComboBox::QComboBox;
 
     void showPopup() override;
 };

@@ -99,6 +99,7 @@ QStringList initialEntries(Control list) {
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    useDropDownStyle(); // first: a new application style resets the menus' fonts
     useWindowFont();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qt(layout::kTitleBeforeVersion) + qt(kolvex::kVersion));
@@ -155,8 +156,6 @@ void Form1::buildControls(QWidget* client) {
     m_models->setObjectName(QStringLiteral("Option2"));
     m_modes = new QButtonGroup(this);
     m_modes->setObjectName(QStringLiteral("Option1"));
-    m_listStyle = new DropDownStyle;
-    m_listStyle->setParent(this);
     // Each container's children in stacking order, so a later one lies above an earlier one.
     for (const layout::ControlLayout& spec : layout::kControls) {
         QWidget* container = spec.container.empty() ? client : client->findChild<QWidget*>(qt(spec.container));
@@ -213,7 +212,7 @@ QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& s
 
 QComboBox* Form1::createList(QWidget* container, Control c) {
     // Select-only.
-    auto* box = new DropDownList(*m_listStyle, container);
+    auto* box = new DropDownList(container);
     box->setMaxVisibleItems(14);
     box->addItems(initialEntries(c));
     // Filling a list selects its first entry; the lists start with nothing chosen.

@@ -10,7 +10,6 @@
 class QButtonGroup;
 class QComboBox;
 class QPlainTextEdit;
-class QStyle;
 
 namespace ui {
 
@@ -65,7 +64,6 @@ private:
     // The controls the form reaches, by ui::Control; they are owned by their Qt parents.
     std::array<QWidget*, kControlCount> m_controls{};
     QPlainTextEdit* m_text1 = nullptr;
-    QStyle* m_listStyle = nullptr;    // the lists' one style, made after the lists' container so it outlives them
     QButtonGroup* m_models = nullptr; // Option2: ids 1 to 3
     QButtonGroup* m_modes = nullptr;  // Option1: ids 0 and 1
     Form m_form{*this};
