@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth x11-utils fonts-arphic-uming fonts-dejavu-core fonts-liberation2
-    weston qt6-wayland libxcb1-dev libfontconfig-dev openbox
+    weston qt6-wayland openbox
     locales
 )
 if [ "${1:-}" = "--packaging" ]; then

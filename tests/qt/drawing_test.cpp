@@ -328,7 +328,8 @@ TEST_F(DrawingTest, TheMessageBoxShowsItsWholeTitleAndCentresItsText) {
         EXPECT_GE(box->width(), box->titleBarWidth());
         EXPECT_EQ(box->buttons().size(), 1);
         EXPECT_TRUE(box->button(QMessageBox::Ok)->icon().isNull());
-        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QLabel* label = box->textLabel();
+        ASSERT_NE(label, nullptr);
         const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
         const QRect text =
             QStyle::alignedRect(Qt::LeftToRight, label->alignment(), QSize(textWidth, 1), label->contentsRect());

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyleOptionComboBox>
@@ -453,25 +452,6 @@ TEST_F(WindowTest, TheReportUsesTheRegionalDecimalSeparator) {
     runTypicalUse(m_window);
     EXPECT_TRUE(resultText().contains(QStringLiteral("Record size : 9") + separator + QStringLiteral("8877 GB\n")))
         << qPrintable(resultText());
-}
-
-TEST(ProgramTest, WithoutADisplayItSaysHowToRunItAndExits) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QLatin1String(name));
-    }
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(KOLVEX_CALCULATOR_PATH), {});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 1);
-    EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
-    const QString error = QString::fromUtf8(program.readAllStandardError());
-    EXPECT_EQ(error.count(QLatin1Char('\n')), 1) << qPrintable(error);
-    EXPECT_TRUE(error.contains(QStringLiteral("no display"))) << qPrintable(error);
-    EXPECT_TRUE(error.contains(QStringLiteral("xvfb-run ") + QStringLiteral(KOLVEX_CALCULATOR_PATH)))
-        << qPrintable(error);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/qt/form1.h"
 #include "ui/qt/start.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -22,6 +23,10 @@ TEST(WaylandWindowTest, AMaximiseRequestKeepsTheWindowItsSizeAndItsReport) {
     ui::Form1 window;
     ui::start(window);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // The app id by which the compositor finds the desktop entry, and with it the icon.
+    EXPECT_TRUE(QFile::exists(QStringLiteral(KOLVEX_DESKTOP_ENTRIES "/") + QGuiApplication::desktopFileName() +
+                              QStringLiteral(".desktop")))
+        << qPrintable(QGuiApplication::desktopFileName());
     runTypicalUse(window);
     const auto* result = control<QPlainTextEdit>(window, QStringLiteral("Text1"));
     const QString report = result->toPlainText();

@@ -2,11 +2,6 @@
 
 #include <kolvex/version.h>
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QStringList>
-
 #include <array>
 
 namespace ui {
@@ -15,65 +10,37 @@ namespace {
 constexpr std::string_view kProgramName = "kolvex-calculator";
 constexpr std::size_t kLongestQuoted = 60;
 
-// The toolkit's standard options, which it reads from the same command line. Those with a help
-// text are listed by --help; the others are accepted without a word.
-struct ToolkitOption {
-    const char* name;
-    const char* valueName; // nullptr: a switch without a value
-    const char* help;      // nullptr: not listed
-};
-constexpr std::array<ToolkitOption, 23> kToolkitOptions = {{
-    {"platform", "name", "Window system plugin to use: xcb (X11), wayland, offscreen, ..."},
-    {"display", "display", "X11 display to open the window on."},
-    {"style", "style", "Widget style, for example Fusion."},
-    {"reverse", nullptr, "Lay the window out from right to left."},
-    {"platformpluginpath", "path", nullptr},
-    {"platformtheme", "theme", nullptr},
-    {"plugin", "plugin", nullptr},
-    {"stylesheet", "file", nullptr},
-    {"qwindowgeometry", "geometry", nullptr},
-    {"geometry", "geometry", nullptr},
-    {"qwindowtitle", "title", nullptr},
-    {"title", "title", nullptr},
-    {"qwindowicon", "icon", nullptr},
-    {"icon", "icon", nullptr},
-    {"name", "name", nullptr},
-    {"visual", "visual", nullptr},
-    {"session", "session", nullptr},
-    {"qmljsdebugger", "options", nullptr},
-    {"widgetcount", nullptr, nullptr},
-    {"nograb", nullptr, nullptr},
-    {"dograb", nullptr, nullptr},
-    {"sync", nullptr, nullptr},
-    {"testability", nullptr, nullptr},
-}};
+// After the usage line. The toolkit's options are its own to read; the most useful are listed.
+constexpr std::string_view kHelp =
+    " [options]\n"
+    "Kolvex DVR Record time calculator: how much hard disk a recording takes, or how long a hard disk lasts. "
+    "Opens its window; it reads no files.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help           Show this help and exit.\n"
+    "  -v, --version        Show the version and exit.\n"
+    "  --platform <name>    Window system plugin to use: xcb (X11), wayland,\n"
+    "                       offscreen, ...\n"
+    "  --display <display>  X11 display to open the window on.\n"
+    "  --style <style>      Widget style, for example Fusion.\n"
+    "  --reverse            Lay the window out from right to left.\n";
 
-QCommandLineOption toolkitOption(const ToolkitOption& option) {
-    QCommandLineOption result(QLatin1String(option.name));
-    if (option.valueName != nullptr) {
-        result.setValueName(QLatin1String(option.valueName));
-    }
-    if (option.help != nullptr) {
-        result.setDescription(QLatin1String(option.help));
-    } else {
-        result.setFlags(QCommandLineOption::HiddenFromHelp);
-    }
-    return result;
-}
+constexpr std::array<std::string_view, 3> kHelpOptions = {"-h", "--help", "-help"};
+constexpr std::array<std::string_view, 3> kVersionOptions = {"-v", "--version", "-version"};
 
-// An option as the user wrote it ("--bogus", "-x"), from its name; the name itself when not found.
-QString asWritten(const QStringList& arguments, const QString& name) {
-    for (const QString& argument : arguments.mid(1)) {
-        const QString dashes = argument.startsWith(QStringLiteral("--")) ? QStringLiteral("--") : QStringLiteral("-");
-        if (argument.startsWith(QLatin1Char('-')) &&
-            argument.mid(dashes.size()).section(QLatin1Char('='), 0, 0) == name) {
-            return dashes + name;
+template <std::size_t N>
+bool anyOf(int argc, char* argv[], const std::array<std::string_view, N>& options) {
+    for (int i = 1; i < argc; ++i) {
+        for (const std::string_view option : options) {
+            if (argv[i] == option) {
+                return true;
+            }
         }
     }
-    return name;
+    return false;
 }
 
-std::string usageError(std::string_view program, const std::string& what) {
+std::string usageLine(std::string_view program, const std::string& what) {
     std::string line(program);
     line += ": " + what + "; see '";
     line += program;
@@ -94,59 +61,43 @@ std::string_view programName(int argc, char* argv[]) {
     return argc > 0 ? std::string_view(argv[0]) : kProgramName;
 }
 
-CommandLine readCommandLine(int argc, char* argv[]) {
-    const std::string_view program = programName(argc, argv);
-    QStringList arguments;
+std::optional<std::string> helpOrVersion(int argc, char* argv[]) {
+    if (anyOf(argc, argv, kHelpOptions)) {
+        return "Usage: " + std::string(programName(argc, argv)) + std::string(kHelp);
+    }
+    if (anyOf(argc, argv, kVersionOptions)) {
+        return std::string(kProgramName) + ' ' + std::string(kolvex::kVersion) + '\n';
+    }
+    return std::nullopt;
+}
+
+ToolkitArguments::ToolkitArguments(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-
-    QCommandLineParser parser;
-    // The toolkit's options are single-dash words (-platform xcb), not bundled letters.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Kolvex DVR Record time calculator: how much hard disk a recording takes, or how long a "
-                       "hard disk lasts. Opens its window; it reads no files."));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
-    for (const ToolkitOption& option : kToolkitOptions) {
-        parser.addOption(toolkitOption(option));
-    }
-
-    if (!parser.parse(arguments)) {
-        const QStringList unknown = parser.unknownOptionNames();
-        QString what = parser.errorText();
-        if (!unknown.isEmpty()) {
-            what = QStringLiteral("unknown option '%1'").arg(asWritten(arguments, unknown.first()));
-        } else if (what.endsWith(QLatin1Char('.'))) {
-            what.chop(1);
+        const std::string_view argument(argv[i]);
+        const std::size_t equals = argument.find('=');
+        if (i > 0 && argument.starts_with('-') && equals != std::string_view::npos && equals > 1) {
+            m_texts.emplace_back(argument.substr(0, equals));
+            m_texts.emplace_back(argument.substr(equals + 1));
+        } else {
+            m_texts.emplace_back(argument);
         }
-        return {CommandLine::Action::UsageError, usageError(program, quotable(what.toStdString())), 2};
     }
-    if (parser.isSet(help)) {
-        // The help text names the program as it was started, which the parser takes from the
-        // application object.
-        int count = argc;
-        const QCoreApplication application(count, argv);
-        return {CommandLine::Action::Print, parser.helpText().toStdString(), 0};
+    for (std::string& text : m_texts) {
+        m_values.push_back(text.data());
     }
-    if (parser.isSet(version)) {
-        std::string text(kProgramName);
-        text += ' ';
-        text += kolvex::kVersion;
-        text += '\n';
-        return {CommandLine::Action::Print, text, 0};
+    m_count = static_cast<int>(m_texts.size());
+    m_values.push_back(nullptr);
+}
+
+std::optional<std::string> usageError(std::string_view program, const QStringList& leftOver) {
+    if (leftOver.size() < 2) {
+        return std::nullopt;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        const std::string first = parser.positionalArguments().first().toStdString();
-        return {CommandLine::Action::UsageError, usageError(program, "unexpected argument '" + quotable(first) + "'"),
-                2};
+    const std::string first = leftOver.at(1).toStdString();
+    if (first.starts_with('-')) {
+        return usageLine(program, "unknown option '" + quotable(first) + "'");
     }
-    return {};
+    return usageLine(program, "unexpected argument '" + quotable(first) + "'");
 }
 
 } // namespace ui

@@ -1,6 +1,5 @@
 #include "ui/qt/form1.h"
 
-#include "calc/value_tables.h"
 #include "lang/language_texts.h"
 #include "ui/captioned_controls.h"
 #include "ui/qt/drop_down_list.h"
@@ -12,12 +11,10 @@
 
 #include <kolvex/version.h>
 
-#include <QAbstractListModel>
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
-#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -52,48 +49,17 @@ QString qt(std::string_view text) {
 // A row caption, drawn in the label font. A few translated captions are wider than their label;
 // such a label draws its caption in a narrower cut of the font, just enough to fit, keeping
 // family and size, and gets the plain font back once its caption fits again. Captions never
-// wrap, as a second line would be cut off. The captions the window opens with are fitted just
-// before the label is first drawn: measuring loads the label font, which drawing loads anyway,
-// and the window is built and shown without it. A caption set later is fitted at once.
+// wrap, as a second line would be cut off.
 class CaptionLabel final : public QLabel {
 public:
-    using QLabel::QLabel;
+    explicit CaptionLabel(QWidget* container) : QLabel(container) {
+        setTextFormat(Qt::PlainText);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 
-    enum class Fit { Now, WhenDrawn };
-
-    void setCaption(const QString& caption, Fit fit) {
+    // Fitted to the label's width as it is set.
+    void setCaption(const QString& caption) {
         setText(caption);
-        m_fitPending = fit == Fit::WhenDrawn;
-        if (m_fitPending) {
-            setFont(captionFont()); // the font is the label's from the start, only its fit waits
-        } else {
-            fitCaption();
-        }
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        if (m_fitPending) {
-            m_fitPending = false;
-            // A narrower cut set here is the one this paint draws with.
-            fitCaption();
-        }
-        QLabel::paintEvent(event);
-    }
-
-private:
-    struct TextRoom {
-        int text; // pixels the caption takes
-        int room; // pixels the label has for it
-    };
-
-    TextRoom measure() const {
-        const int caption = fontMetrics().horizontalAdvance(text());
-        // The size hint adds the label's margins to the text.
-        return {caption, width() - (sizeHint().width() - caption)};
-    }
-
-    void fitCaption() {
         constexpr int kNarrowest = 70; // percent of the plain width; narrower stops being readable
         setFont(captionFont());
         TextRoom m = measure();
@@ -108,43 +74,20 @@ private:
         }
     }
 
-    bool m_fitPending = false;
-};
-
-// The 999 record speeds "1/1" to "1/999", made when they are asked for rather than held as
-// 999 items from the start, which would cost the window a noticeable part of its start-up
-// time and memory. An entry's text can still be rewritten, as in any list.
-class SpeedEntries final : public QAbstractListModel {
-public:
-    using QAbstractListModel::QAbstractListModel;
-
-    int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : static_cast<int>(calc::kSpeedEntryCount);
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
-            return {};
-        }
-        const auto rewritten = m_rewritten.constFind(index.row());
-        return rewritten != m_rewritten.cend() ? *rewritten
-                                               : qt(calc::speedEntryText(static_cast<std::size_t>(index.row())));
-    }
-
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
-        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
-            return false;
-        }
-        m_rewritten.insert(index.row(), value.toString());
-        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-        return true;
-    }
-
 private:
-    QHash<int, QString> m_rewritten;
+    struct TextRoom {
+        int text; // pixels the caption takes
+        int room; // pixels the label has for it
+    };
+
+    TextRoom measure() const {
+        const int caption = fontMetrics().horizontalAdvance(text());
+        // The size hint adds the label's margins to the text.
+        return {caption, width() - (sizeHint().width() - caption)};
+    }
 };
 
-// What a list offers as the window opens; Combo4's speeds come from a model of their own.
+// What a list offers as the window opens.
 QStringList initialEntries(Control list) {
     QStringList texts;
     for (std::size_t entry = 0; entry < layout::entryCount(list); ++entry) {
@@ -156,6 +99,7 @@ QStringList initialEntries(Control list) {
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    useDropDownStyle(); // first: a new application style resets the menus' fonts
     useWindowFont();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qt(layout::kTitleBeforeVersion) + qt(kolvex::kVersion));
@@ -244,9 +188,8 @@ QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& s
         return createList(container, *spec.control);
     case layout::Kind::Label: {
         auto* label = new CaptionLabel(container);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setCaption(qt(spec.caption), CaptionLabel::Fit::WhenDrawn);
+        label->setGeometry(toPixels(spec.at)); // the width its caption is fitted to
+        label->setCaption(qt(spec.caption));
         return label;
     }
     case layout::Kind::CommandButton: {
@@ -271,11 +214,7 @@ QComboBox* Form1::createList(QWidget* container, Control c) {
     // Select-only.
     auto* box = new DropDownList(container);
     box->setMaxVisibleItems(14);
-    if (c == Control::Combo4) {
-        box->setModel(new SpeedEntries(box));
-    } else {
-        box->addItems(initialEntries(c));
-    }
+    box->addItems(initialEntries(c));
     // Filling a list selects its first entry; the lists start with nothing chosen.
     box->setCurrentIndex(-1);
     return box;
@@ -342,7 +281,7 @@ void Form1::setCaption(Control c, std::string_view caption) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(qt(caption));
     } else if (auto* label = dynamic_cast<CaptionLabel*>(widget)) {
-        label->setCaption(qt(caption), CaptionLabel::Fit::Now);
+        label->setCaption(qt(caption));
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLayout>
 
 #include <algorithm>
 
@@ -23,8 +23,15 @@ MessageBox::MessageBox(const QString& title, const QString& text, QWidget* paren
     setTextFormat(Qt::PlainText);
     // Some platforms put a stock icon on OK; the message has a plain OK button.
     button(QMessageBox::Ok)->setIcon(QIcon());
-    if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+    if (QLabel* label = textLabel()) {
         label->setAlignment(Qt::AlignCenter);
+    }
+    // The box takes its width from its layout: the row of its text is made at least as wide as the
+    // title bar needs.
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        const QMargins margins = grid->contentsMargins();
+        grid->addItem(new QSpacerItem(titleBarWidth() - margins.left() - margins.right(), 0), 0, 0, 1,
+                      grid->columnCount());
     }
 }
 
@@ -35,17 +42,18 @@ int MessageBox::titleBarWidth() const {
     return QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtons;
 }
 
+QLabel* MessageBox::textLabel() const {
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    const auto shown = std::find_if(labels.begin(), labels.end(), [this](QLabel* l) { return l->text() == text(); });
+    return shown != labels.end() ? *shown : nullptr;
+}
+
 void MessageBox::resizeEvent(QResizeEvent* event) {
     QMessageBox::resizeEvent(event);
-    // The box sets its own fixed size whenever it lays itself out; it is widened after each time.
-    if (width() < titleBarWidth()) {
-        setFixedWidth(titleBarWidth());
-        return; // the resize this causes centres the text
-    }
     // The layout keeps a column for the icon the box does not have, which would push the text
     // right; an inner margin on the label's other side centres the text in the box.
-    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-    if (label == nullptr || layout() == nullptr) {
+    QLabel* label = textLabel();
+    if (label == nullptr) {
         return;
     }
     const QMargins before = label->contentsMargins();

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+class QLabel;
+
 namespace ui {
 
 // The missing-item message: modal, one OK button without an icon, no icon of its own. It is wide
@@ -13,6 +15,9 @@ public:
 
     // The narrowest width at which common window managers show the whole title.
     int titleBarWidth() const;
+
+    // The label the box shows its text in.
+    QLabel* textLabel() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,7 +1,6 @@
 #include "ui/qt/start.h"
 
 #include "ui/qt/form1.h"
-#include "ui/qt/window_frame.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -62,11 +61,16 @@ void start(Form1& window) {
     // The desktop entry the window belongs to: the Wayland app id that finds its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KOLVEX_APP_ID));
     window.load();
-    // The window with its frame is centred where the window manager tells the frame's size before
-    // the window is shown; elsewhere (no window manager, Wayland, offscreen) the client area is.
-    const QMargins frame = expectedFrame(window).value_or(QMargins());
+    // Centred from the window's own size: the frame a window manager adds is not known before the
+    // window is up. A window larger than the screen is placed by its frame's corner instead, which
+    // keeps its title bar on the screen.
     const QRect available = window.screen()->availableGeometry();
-    window.setGeometry(placeOnScreen(window.size().grownBy(frame), available).marginsRemoved(frame));
+    const QRect placed = placeOnScreen(window.size(), available);
+    if (available.contains(placed)) {
+        window.setGeometry(placed);
+    } else {
+        window.move(placed.topLeft());
+    }
     window.show();
     keepNormalState(window);
 }
