@@ -2,12 +2,9 @@
 // the result box, every list entry and caption drawn whole where the style really draws it,
 // frames with their title in the border, options that take a click anywhere, and a message box
 // wide enough for its title.
-#include "calc/calculation.h"
-#include "calc/selection.h"
-#include "calc/value_tables.h"
-#include "lang/language_table.h"
 #include "tests/qt/drawn_text.h"
 #include "tests/qt/window_driver.h"
+#include "tests/ui/widest_reports.h"
 #include "ui/captioned_controls.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/frame_box.h"
@@ -17,7 +14,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,10 +26,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace kolvex_test {
 namespace {
@@ -52,110 +48,26 @@ protected:
     ui::Form1 m_window;
 };
 
-// One combination of list entries, by position.
-struct Choice {
-    std::int16_t model = 1;
-    int system = 0;
-    int quality = 0;
-    int resolution = 0;
-    int speed = 0;
-    int last = 0; // duration or disk size
-};
-
-std::string reportOf(const Choice& c, int mode, std::int16_t language) {
-    static const std::vector<std::string> speeds = [] {
-        std::vector<std::string> texts;
-        for (std::size_t k = 0; k < calc::kSpeedEntryCount; ++k) {
-            texts.push_back(calc::speedEntryText(k));
-        }
-        return texts;
-    }();
-    calc::RecordSettings s;
-    lang::runLoadStep(s);
-    s.LanguageIndex = language;
-    calc::chooseModel(s, c.model);
-    calc::chooseMode(s, static_cast<std::int16_t>(mode));
-    calc::chooseVideoSystem(s, c.system);
-    calc::chooseQuality(s, c.quality);
-    calc::chooseResolution(s, c.resolution);
-    calc::chooseSpeed(s, c.speed);
-    const auto u = [](int i) { return static_cast<std::size_t>(i); };
-    calc::ListTexts texts{calc::kVideoSystemEntries[u(c.system)],
-                          calc::kQualityEntries[u(c.quality)],
-                          calc::resolutionRow(c.model, static_cast<std::int16_t>(c.system))[u(c.resolution)].text,
-                          speeds[u(c.speed)],
-                          {},
-                          {}};
-    if (mode == 0) {
-        calc::chooseDuration(s, c.last);
-        texts.duration = calc::kRecordHours[u(c.last)].text;
-    } else {
-        calc::chooseHddSize(s, c.last);
-        texts.hddSize = calc::kHddSizes[u(c.last)].text;
-    }
-    return calc::calculate(s, texts, ".").text;
-}
-
-// In one language a report line is a fixed label and the values, so the combination with the
-// widest line in English at a line position has the widest line there in every language.
-// Widths are sums of character advances, which is quick enough to go through every combination.
-std::map<int, Choice> widestChoices(const QFont& font, int mode) {
+// The advances of the ASCII characters in the result box's font.
+ui::testing::Advances advancesOf(const QFont& font) {
     const QFontMetricsF metrics(font);
-    QHash<QChar, double> advance;
-    std::map<int, std::pair<double, Choice>> widest;
-    Choice c;
-    const int lastCount = mode == 0 ? 14 : 9;
-    for (c.model = 1; c.model <= 3; ++c.model) {
-        for (c.system = 0; c.system < 2; ++c.system) {
-            for (c.quality = 0; c.quality < 5; ++c.quality) {
-                for (c.resolution = 0; c.resolution < 3; ++c.resolution) {
-                    for (c.speed = 0; c.speed < static_cast<int>(calc::kSpeedEntryCount); ++c.speed) {
-                        for (c.last = 0; c.last < lastCount; ++c.last) {
-                            const QString report = QString::fromStdString(reportOf(c, mode, 0));
-                            int line = 0;
-                            double width = 0;
-                            for (const QChar ch : report) {
-                                if (ch == QLatin1Char('\r')) {
-                                    continue;
-                                }
-                                if (ch == QLatin1Char('\n')) {
-                                    auto& best = widest[line];
-                                    if (width > best.first) {
-                                        best = {width, c};
-                                    }
-                                    ++line;
-                                    width = 0;
-                                    continue;
-                                }
-                                auto it = advance.find(ch);
-                                if (it == advance.end()) {
-                                    it = advance.insert(ch, metrics.horizontalAdvance(ch));
-                                }
-                                width += *it;
-                            }
-                        }
-                    }
-                }
-            }
-        }
+    ui::testing::Advances advance{};
+    for (std::size_t ch = 0; ch < advance.size(); ++ch) {
+        advance[ch] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(ch)));
     }
-    std::map<int, Choice> choices;
-    for (const auto& [line, best] : widest) {
-        choices[line] = best.second;
-    }
-    return choices;
+    return advance;
 }
 
 TEST_F(DrawingTest, EveryReportLineTakesOneLineOfTheResultBox) {
     auto* text1 = find<QPlainTextEdit>(QStringLiteral("Text1"));
     ASSERT_NE(text1, nullptr);
     for (int mode = 0; mode < 2; ++mode) {
-        const std::map<int, Choice> choices = widestChoices(text1->font(), mode);
+        const auto choices = ui::testing::widestChoices(mode, advancesOf(text1->font()));
         ASSERT_EQ(choices.size(), mode == 0 ? 8U : 9U);
         for (std::int16_t language = 0; language < kLanguages; ++language) {
             QString widestLine;
             for (const auto& [line, choice] : choices) {
-                const QString report = QString::fromStdString(reportOf(choice, mode, language));
+                const QString report = QString::fromStdString(ui::testing::reportOf(choice, language, "."));
                 text1->setPlainText(report);
                 for (QTextBlock block = text1->document()->begin(); block.isValid(); block = block.next()) {
                     if (block.text().isEmpty()) {

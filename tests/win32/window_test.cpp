@@ -2,10 +2,8 @@
 // follows a change of density, every report line on one line of the result box, a report in each
 // language with the regional decimal separator, fonts that have a glyph for every text of the
 // language table, and the names screen readers announce.
-#include "calc/calculation.h"
-#include "calc/selection.h"
-#include "calc/value_tables.h"
-#include "lang/language_table.h"
+#include "lang/language_texts.h"
+#include "tests/ui/widest_reports.h"
 #include "tests/win32/message_box_closer.h"
 #include "tests/win32/window_driver.h"
 #include "ui/captioned_controls.h"
@@ -15,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -31,87 +30,20 @@ namespace layout = ui::layout;
 
 constexpr int kLanguages = static_cast<int>(lang::kLanguageCount);
 
-// One combination of list entries, by position, in one mode (0 capacity, 1 time).
-struct Choice {
-    std::int16_t model = 1;
-    int mode = 0;
-    int system = 0;
-    int quality = 0;
-    int resolution = 0;
-    int speed = 0;
-    int last = 0; // duration or disk size
-};
+using Choice = ui::testing::ReportChoice;
+using ui::testing::reportOf;
 
-std::string reportOf(const Choice& c, std::int16_t language, const std::string& separator) {
-    calc::RecordSettings s;
-    lang::runLoadStep(s);
-    s.LanguageIndex = language;
-    calc::chooseModel(s, c.model);
-    calc::chooseMode(s, static_cast<std::int16_t>(c.mode));
-    calc::chooseVideoSystem(s, c.system);
-    calc::chooseQuality(s, c.quality);
-    calc::chooseResolution(s, c.resolution);
-    calc::chooseSpeed(s, c.speed);
-    const std::string speed = calc::speedEntryText(static_cast<std::size_t>(c.speed));
-    const auto u = [](int i) { return static_cast<std::size_t>(i); };
-    calc::ListTexts texts{calc::kVideoSystemEntries[u(c.system)],
-                          calc::kQualityEntries[u(c.quality)],
-                          calc::resolutionRow(c.model, static_cast<std::int16_t>(c.system))[u(c.resolution)].text,
-                          speed,
-                          {},
-                          {}};
-    if (c.mode == 0) {
-        calc::chooseDuration(s, c.last);
-        texts.duration = calc::kRecordHours[u(c.last)].text;
-    } else {
-        calc::chooseHddSize(s, c.last);
-        texts.hddSize = calc::kHddSizes[u(c.last)].text;
-    }
-    return calc::calculate(s, texts, separator).text;
-}
-
-// A line of a report is its label and the values, so the combination with the widest line at a
-// place in English has the widest line there in every language. Widths are sums of the advances
-// of `font`, quick enough to go through every combination.
+// The combinations with the widest report lines in `font`.
 std::map<int, Choice> widestChoices(HFONT font, int mode) {
-    std::array<int, 128> advance{};
+    std::array<int, 128> widths{};
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
-    GetCharWidth32W(dc, 0, 127, advance.data());
+    GetCharWidth32W(dc, 0, 127, widths.data());
     SelectObject(dc, old);
     DeleteDC(dc);
-    std::map<int, std::pair<int, Choice>> widest;
-    Choice c;
-    c.mode = mode;
-    const int lastCount = static_cast<int>(mode == 0 ? calc::kRecordHours.size() : calc::kHddSizes.size());
-    for (c.model = 1; c.model <= 3; ++c.model) {
-        for (c.system = 0; c.system < 2; ++c.system) {
-            for (c.quality = 0; c.quality < 5; ++c.quality) {
-                for (c.resolution = 0; c.resolution < 3; ++c.resolution) {
-                    for (c.speed = 0; c.speed < static_cast<int>(calc::kSpeedEntryCount); ++c.speed) {
-                        for (c.last = 0; c.last < lastCount; ++c.last) {
-                            int line = 0;
-                            int width = 0;
-                            for (const char ch : reportOf(c, 0, ".")) {
-                                if (ch == '\n') {
-                                    auto& best = widest[line++];
-                                    best = width > best.first ? std::pair{width, c} : best;
-                                    width = 0;
-                                } else if (ch != '\r') {
-                                    width += advance[static_cast<unsigned char>(ch) & 127];
-                                }
-                            }
-                        }
-                    }
-                }
-            }
-        }
-    }
-    std::map<int, Choice> choices;
-    for (const auto& [line, best] : widest) {
-        choices[line] = best.second;
-    }
-    return choices;
+    ui::testing::Advances advance{};
+    std::copy(widths.begin(), widths.end(), advance.begin());
+    return ui::testing::widestChoices(mode, advance);
 }
 
 // Sets the window to `c` as a user does, from the model down.
