@@ -157,43 +157,43 @@ void Form1::buildControls(QWidget* client) {
     m_modes = new QButtonGroup(this);
     m_modes->setObjectName(QStringLiteral("Option1"));
     // Each container's children in stacking order, so a later one lies above an earlier one.
-    for (const layout::ControlLayout& spec : layout::kControls) {
-        QWidget* container = spec.container.empty() ? client : client->findChild<QWidget*>(qt(spec.container));
-        QWidget* widget = createControl(container, spec);
-        widget->setObjectName(qt(spec.name));
-        widget->setGeometry(toPixels(spec.at));
-        widget->setEnabled(spec.enabled);
-        if (!spec.visible) {
+    for (const layout::ControlLayout& info : layout::kControls) {
+        QWidget* container = info.container.empty() ? client : client->findChild<QWidget*>(qt(info.container));
+        QWidget* widget = createControl(container, info);
+        widget->setObjectName(qt(info.name));
+        widget->setGeometry(toPixels(info.at));
+        widget->setEnabled(info.enabled);
+        if (!info.visible) {
             widget->setVisible(false);
         }
-        if (spec.control) {
-            m_controls[static_cast<std::size_t>(*spec.control)] = widget;
+        if (info.control) {
+            m_controls[static_cast<std::size_t>(*info.control)] = widget;
         }
     }
 }
 
-QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& spec) {
-    switch (spec.kind) {
+QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& info) {
+    switch (info.kind) {
     case layout::Kind::Frame: {
         auto* frame = new FrameBox(container);
-        frame->setTitle(qt(spec.caption));
+        frame->setTitle(qt(info.caption));
         return frame;
     }
     case layout::Kind::OptionButton: {
-        auto* option = new OptionButton(qt(spec.caption), container);
-        (spec.control ? m_modes : m_models)->addButton(option, spec.element);
+        auto* option = new OptionButton(qt(info.caption), container);
+        (info.control ? m_modes : m_models)->addButton(option, info.element);
         return option;
     }
     case layout::Kind::DropDownList:
-        return createList(container, *spec.control);
+        return createList(container, *info.control);
     case layout::Kind::Label: {
         auto* label = new CaptionLabel(container);
-        label->setGeometry(toPixels(spec.at)); // the width its caption is fitted to
-        label->setCaption(qt(spec.caption));
+        label->setGeometry(toPixels(info.at)); // the width its caption is fitted to
+        label->setCaption(qt(info.caption));
         return label;
     }
     case layout::Kind::CommandButton: {
-        auto* button = new QPushButton(qt(spec.caption), container);
+        auto* button = new QPushButton(qt(info.caption), container);
         // Enter presses a focused button as Space does, as on any Windows dialog.
         button->setAutoDefault(true);
         return button;

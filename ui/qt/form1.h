@@ -55,7 +55,7 @@ private:
     void orderFocus();
     void bindEvents();
 
-    QWidget* createControl(QWidget* container, const layout::ControlLayout& spec);
+    QWidget* createControl(QWidget* container, const layout::ControlLayout& info);
     QComboBox* createList(QWidget* container, Control c);
 
     QWidget* control(Control c) const { return m_controls[static_cast<std::size_t>(c)]; }

@@ -135,41 +135,41 @@ void Page::buildMenu() {
 
 void Page::buildControls() {
     for (const std::size_t i : readingOrder()) {
-        const layout::ControlLayout& spec = layout::kControls[i];
-        createControl(spec);
+        const layout::ControlLayout& info = layout::kControls[i];
+        createControl(info);
         // Each container's children keep their stacking order whatever order they were made in.
-        dom::place(spec.name, px(spec.at.left), px(spec.at.top), px(spec.at.width), px(spec.at.height),
+        dom::place(info.name, px(info.at.left), px(info.at.top), px(info.at.width), px(info.at.height),
                    static_cast<int>(i));
-        if (spec.kind != layout::Kind::Frame) {
-            dom::setEnabled(spec.name, spec.enabled);
+        if (info.kind != layout::Kind::Frame) {
+            dom::setEnabled(info.name, info.enabled);
         }
-        dom::setVisible(spec.name, spec.visible);
+        dom::setVisible(info.name, info.visible);
     }
     fitRowCaptions();
 }
 
-void Page::createControl(const layout::ControlLayout& spec) {
-    const std::string_view container = spec.container.empty() ? dom::kClientArea : spec.container;
-    switch (spec.kind) {
+void Page::createControl(const layout::ControlLayout& info) {
+    const std::string_view container = info.container.empty() ? dom::kClientArea : info.container;
+    switch (info.kind) {
     case layout::Kind::Frame:
-        return dom::createFrame(spec.name, container, spec.caption);
+        return dom::createFrame(info.name, container, info.caption);
     case layout::Kind::OptionButton:
         // An option's group is its control array, "Option2" for "Option2_1".
-        return dom::createOption(spec.name, container, spec.name.substr(0, spec.name.find('_')), spec.element,
-                                 spec.caption);
+        return dom::createOption(info.name, container, info.name.substr(0, info.name.find('_')), info.element,
+                                 info.caption);
     case layout::Kind::DropDownList: {
-        const Control list = *spec.control;
-        return dom::createList(spec.name, container, joinedLines(layout::entryCount(list), [list](std::size_t entry) {
+        const Control list = *info.control;
+        return dom::createList(info.name, container, joinedLines(layout::entryCount(list), [list](std::size_t entry) {
                                    return layout::entryText(list, entry);
                                }));
     }
     case layout::Kind::Label:
         // A screen reader names each list by its row caption.
-        return dom::createLabel(spec.name, container, nameOf(*layout::listOfRowCaption(*spec.control)), spec.caption);
+        return dom::createLabel(info.name, container, nameOf(*layout::listOfRowCaption(*info.control)), info.caption);
     case layout::Kind::CommandButton:
-        return dom::createButton(spec.name, container, spec.caption);
+        return dom::createButton(info.name, container, info.caption);
     case layout::Kind::TextBox:
-        return dom::createTextBox(spec.name, container);
+        return dom::createTextBox(info.name, container);
     }
 }
 
@@ -182,10 +182,10 @@ void Page::orderFocus() {
 }
 
 void Page::bindEvents() {
-    for (const layout::ControlLayout& spec : layout::kControls) {
-        if (spec.kind == layout::Kind::OptionButton) {
-            const Event chosen = spec.control ? Event::ModeChosen : Event::ModelChosen;
-            dom::bindEvent(spec.name, static_cast<int>(chosen), spec.element);
+    for (const layout::ControlLayout& info : layout::kControls) {
+        if (info.kind == layout::Kind::OptionButton) {
+            const Event chosen = info.control ? Event::ModeChosen : Event::ModelChosen;
+            dom::bindEvent(info.name, static_cast<int>(chosen), info.element);
         }
     }
     for (const auto& [control, event] : kControlEvents) {
@@ -226,9 +226,9 @@ void Page::dispatch(Event event, int element) {
 }
 
 void Page::fitRowCaptions() {
-    for (const layout::ControlLayout& spec : layout::kControls) {
-        if (spec.kind == layout::Kind::Label) {
-            dom::fitCaption(spec.name);
+    for (const layout::ControlLayout& info : layout::kControls) {
+        if (info.kind == layout::Kind::Label) {
+            dom::fitCaption(info.name);
         }
     }
 }

@@ -67,7 +67,7 @@ private:
     void orderFocus();
     void bindEvents();
 
-    void createControl(const layout::ControlLayout& spec);
+    void createControl(const layout::ControlLayout& info);
     void fitRowCaptions();
 
     Form m_form{*this};

@@ -27,7 +27,7 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 using layout::ControlLayout;
 using layout::Kind;
 
-const ControlLayout& specAt(std::size_t index) {
+const ControlLayout& layoutAt(std::size_t index) {
     return layout::kControls[index];
 }
 
@@ -52,16 +52,16 @@ std::optional<Control> rowCaptionOf(Control list) {
 
 // Option buttons of one frame form one keyboard group; the first of them in keyboard order is its
 // tab stop, and every other control starts a group of its own.
-bool continuesOptionRow(const ControlLayout& spec) {
-    if (spec.kind != Kind::OptionButton) {
+bool continuesOptionRow(const ControlLayout& info) {
+    if (info.kind != Kind::OptionButton) {
         return false;
     }
-    const auto at = std::find(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), spec.name);
+    const auto at = std::find(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), info.name);
     if (at == layout::kFocusOrder.begin()) {
         return false;
     }
     const ControlLayout& before = layout::controlNamed(*(at - 1));
-    return before.kind == Kind::OptionButton && before.container == spec.container;
+    return before.kind == Kind::OptionButton && before.container == info.container;
 }
 
 struct WindowKind {
@@ -164,16 +164,16 @@ void Form1::buildMenu() {
 
 void Form1::buildControls() {
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        const ControlLayout& spec = specAt(i);
-        const WindowKind kind = windowKindOf(spec.kind);
+        const ControlLayout& info = layoutAt(i);
+        const WindowKind kind = windowKindOf(info.kind);
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
-        style |= spec.visible ? WS_VISIBLE : 0;
-        style |= spec.enabled ? 0 : WS_DISABLED;
-        if (!continuesOptionRow(spec)) {
-            style |= WS_GROUP | (layout::takesFocus(spec.kind) ? WS_TABSTOP : 0);
+        style |= info.visible ? WS_VISIBLE : 0;
+        style |= info.enabled ? 0 : WS_DISABLED;
+        if (!continuesOptionRow(info)) {
+            style |= WS_GROUP | (layout::takesFocus(info.kind) ? WS_TABSTOP : 0);
         }
         m_controls[i] =
-            CreateWindowExW(kind.extendedStyle, kind.className, widen(spec.caption).c_str(), style, 0, 0, 0, 0,
+            CreateWindowExW(kind.extendedStyle, kind.className, widen(info.caption).c_str(), style, 0, 0, 0, 0,
                             m_window, reinterpret_cast<HMENU>(kFirstControlId + i), GetModuleHandleW(nullptr), nullptr);
     }
 }
@@ -196,9 +196,9 @@ void Form1::orderControls() {
     // Frames go last and so lie below everything drawn inside them.
     std::vector<HWND> order;
     for (const std::string_view name : layout::kFocusOrder) {
-        const ControlLayout& spec = layout::controlNamed(name);
-        if (spec.kind == Kind::DropDownList) {
-            if (const auto caption = rowCaptionOf(*spec.control)) {
+        const ControlLayout& info = layout::controlNamed(name);
+        if (info.kind == Kind::DropDownList) {
+            if (const auto caption = rowCaptionOf(*info.control)) {
                 order.push_back(control(*caption));
             }
         }
@@ -223,18 +223,18 @@ void Form1::layOut(int dpi) {
     std::swap(fonts, m_fonts);
     const auto px = [dpi](int twips) { return layout::toPixels(twips, dpi); };
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        const ControlLayout& spec = specAt(i);
-        int left = px(spec.at.left);
-        int top = px(spec.at.top);
-        if (!spec.container.empty()) {
-            const ControlLayout& frame = layout::controlNamed(spec.container);
+        const ControlLayout& info = layoutAt(i);
+        int left = px(info.at.left);
+        int top = px(info.at.top);
+        if (!info.container.empty()) {
+            const ControlLayout& frame = layout::controlNamed(info.container);
             left += px(frame.at.left);
             top += px(frame.at.top);
         }
-        SetWindowPos(m_controls[i], nullptr, left, top, px(spec.at.width), px(spec.at.height),
+        SetWindowPos(m_controls[i], nullptr, left, top, px(info.at.width), px(info.at.height),
                      SWP_NOZORDER | SWP_NOACTIVATE);
         applyFont(i);
-        if (spec.kind == Kind::DropDownList) {
+        if (info.kind == Kind::DropDownList) {
             // The closed list is as tall as its place; the height a list is given is the height it
             // opens to.
             HWND box = m_controls[i];
@@ -242,9 +242,9 @@ void Form1::layOut(int dpi) {
             GetWindowRect(box, &field);
             const auto itemHeight = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
             const int borders = static_cast<int>(field.bottom - field.top) - itemHeight;
-            SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), px(spec.at.height) - borders);
+            SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), px(info.at.height) - borders);
             const auto entryHeight = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, 0, 0));
-            SetWindowPos(box, nullptr, 0, 0, px(spec.at.width), px(spec.at.height) + kVisibleEntries * entryHeight + 2,
+            SetWindowPos(box, nullptr, 0, 0, px(info.at.width), px(info.at.height) + kVisibleEntries * entryHeight + 2,
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
@@ -325,8 +325,8 @@ HWND Form1::control(Control c) const {
 void Form1::applyFont(std::size_t index) {
     HWND window = m_controls[index];
     const std::wstring text = windowText(window);
-    HFONT font = specAt(index).kind == Kind::Label
-                     ? m_fonts->captionFont(text, layout::toPixels(specAt(index).at.width, m_dpi))
+    HFONT font = layoutAt(index).kind == Kind::Label
+                     ? m_fonts->captionFont(text, layout::toPixels(layoutAt(index).at.width, m_dpi))
                      : m_fonts->windowFont(text);
     if (reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)) != font) {
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -398,31 +398,31 @@ void Form1::onCommand(int id, int code) {
     if (index < 0 || index >= static_cast<int>(layout::kControls.size())) {
         return; // the dialog's own OK and Cancel of Enter and Escape
     }
-    const ControlLayout& spec = specAt(static_cast<std::size_t>(index));
-    switch (spec.kind) {
+    const ControlLayout& info = layoutAt(static_cast<std::size_t>(index));
+    switch (info.kind) {
     case Kind::OptionButton:
         if (code == BN_CLICKED) {
             // A click reaches the handler even on the option that is already selected.
-            spec.control ? m_form.onModeChosen(spec.element) : m_form.onModelChosen(spec.element);
+            info.control ? m_form.onModeChosen(info.element) : m_form.onModelChosen(info.element);
         }
         return;
     case Kind::CommandButton:
         if (code == BN_CLICKED) {
-            spec.control == Control::Count_BTN ? m_form.onCalculateClicked() : m_form.onClearClicked();
+            info.control == Control::Count_BTN ? m_form.onCalculateClicked() : m_form.onClearClicked();
         }
         return;
     case Kind::DropDownList:
-        onListNotification(spec, code);
+        onListNotification(info, code);
         return;
     default:
         return;
     }
 }
 
-void Form1::onListNotification(const ControlLayout& spec, int code) {
+void Form1::onListNotification(const ControlLayout& info, int code) {
     // A choice is an entry taken from the open list (the same entry again included), or a step
     // with the keys or the wheel on the closed list; walking the open list chooses nothing.
-    const int index = static_cast<int>(&spec - layout::kControls.data());
+    const int index = static_cast<int>(&info - layout::kControls.data());
     HWND box = m_controls[static_cast<std::size_t>(index)];
     if (code == CBN_SELENDOK) {
         m_listChoosing = index;
@@ -433,7 +433,7 @@ void Form1::onListNotification(const ControlLayout& spec, int code) {
     if (SendMessageW(box, CB_GETCURSEL, 0, 0) == CB_ERR) {
         return;
     }
-    switch (*spec.control) {
+    switch (*info.control) {
     case Control::Combo1:
         return m_form.onVideoSystemChosen();
     case Control::Combo2:

@@ -71,7 +71,7 @@ private:
     void moveFocusOffIf(HWND window);
 
     void onCommand(int id, int code);
-    void onListNotification(const layout::ControlLayout& spec, int code);
+    void onListNotification(const layout::ControlLayout& info, int code);
     void onDpiChanged(int dpi, const RECT& suggested);
 
     void applyFont(std::size_t index);

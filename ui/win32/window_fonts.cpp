@@ -97,15 +97,15 @@ HFONT WindowFonts::font(std::wstring_view family, int height, int width) {
             return e.handle;
         }
     }
-    LOGFONTW spec{};
-    spec.lfHeight = height;
-    spec.lfWidth = width;
-    spec.lfWeight = FW_NORMAL;
-    spec.lfCharSet = DEFAULT_CHARSET;
-    spec.lfOutPrecision = OUT_TT_PRECIS;
-    spec.lfQuality = CLEARTYPE_QUALITY;
-    family.copy(spec.lfFaceName, LF_FACESIZE - 1);
-    HFONT handle = CreateFontIndirectW(&spec);
+    LOGFONTW wanted{};
+    wanted.lfHeight = height;
+    wanted.lfWidth = width;
+    wanted.lfWeight = FW_NORMAL;
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wanted.lfOutPrecision = OUT_TT_PRECIS;
+    wanted.lfQuality = CLEARTYPE_QUALITY;
+    family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    HFONT handle = CreateFontIndirectW(&wanted);
     m_fonts.push_back({std::wstring(family), height, width, handle});
     return handle;
 }
@@ -159,9 +159,9 @@ HFONT WindowFonts::fontFor(HFONT base, std::wstring_view text) {
     if (holdsEveryGlyph(base, text)) {
         return base;
     }
-    LOGFONTW spec{};
-    GetObjectW(base, sizeof spec, &spec);
-    HFONT chinese = firstHolding(layout::kChineseFontFamilies, spec.lfHeight, text);
+    LOGFONTW wanted{};
+    GetObjectW(base, sizeof wanted, &wanted);
+    HFONT chinese = firstHolding(layout::kChineseFontFamilies, wanted.lfHeight, text);
     return chinese != nullptr ? chinese : base;
 }
 
