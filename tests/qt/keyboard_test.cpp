@@ -1,6 +1,7 @@
 #include "tests/qt/modal_guard.h"
 #include "tests/qt/qt_printers.h"
 #include "tests/qt/window_driver.h"
+#include "tests/ui/record_values.h"
 #include "ui/qt/form1.h"
 
 #include <QAbstractButton>
@@ -255,7 +256,7 @@ TEST_F(KeyboardTest, TheMessageBoxClosesWithTheKeyboard) {
 }
 
 // The open list takes the arrows and Enter: one choice, of the entry taken, the same entry again
-// included, each time running the list's handler.
+// included, each time running the list's handler. Escape leaves it as it was and runs nothing.
 TEST_F(KeyboardTest, AnOpenListTakesArrowsAndEnter) {
     tabTo(QStringLiteral("Option2_2"));
     press(Qt::Key_Space);
@@ -265,12 +266,17 @@ TEST_F(KeyboardTest, AnOpenListTakesArrowsAndEnter) {
     auto* list = control<QComboBox>(m_window, QStringLiteral("Combo1"));
     const struct {
         const char* name;
-        std::vector<Qt::Key> keys; // in the open list, before Enter
+        std::vector<Qt::Key> keys; // in the open list, before it is left
+        Qt::Key leave;
         const char* chosen;
+        bool handled; // the first run of the video system handler enables the quality list
     } choices[] = {
-        {"walk to PAL", {Qt::Key_Down, Qt::Key_Down}, "PAL"},
-        {"PAL again", {}, "PAL"},
+        {"walk to PAL, then Escape", {Qt::Key_Down, Qt::Key_Down}, Qt::Key_Escape, "", false},
+        {"walk to PAL", {Qt::Key_Down, Qt::Key_Down}, Qt::Key_Return, "PAL", true},
+        {"PAL again", {}, Qt::Key_Return, "PAL", true},
+        {"walk to NTSC, then Escape", {Qt::Key_Up}, Qt::Key_Escape, "PAL", true},
     };
+    const int before = list->currentIndex();
     for (const auto& c : choices) {
         SCOPED_TRACE(c.name);
         press(Qt::Key_Down, Qt::AltModifier);
@@ -278,15 +284,38 @@ TEST_F(KeyboardTest, AnOpenListTakesArrowsAndEnter) {
         for (const Qt::Key key : c.keys) {
             QTest::keyClick(list->view(), key);
         }
-        EXPECT_EQ(list->currentIndex(), c.keys.empty() ? 1 : -1) << "walking the open list chose an entry";
-        QTest::keyClick(list->view(), Qt::Key_Return);
+        EXPECT_EQ(list->currentIndex(), c.keys.empty() ? 1 : before) << "walking the open list chose an entry";
+        QTest::keyClick(list->view(), c.leave);
         EXPECT_FALSE(list->view()->isVisible());
         EXPECT_EQ(list->currentText(), QLatin1String(c.chosen));
+        EXPECT_EQ(enabled("Combo2"), c.handled);
         EXPECT_EQ(focusName(), QStringLiteral("Combo1"));
     }
     // The second choice of a video system runs the quality and resolution handlers.
     EXPECT_TRUE(enabled("Combo3"));
     EXPECT_TRUE(enabled("Combo4"));
+}
+
+// A note typed into the result box after a report stays there, reaches no handler, and goes with
+// the next Calculate or Clear.
+TEST_F(KeyboardTest, TheResultBoxTakesTypingUntilCalculateOrClearReplacesIt) {
+    runTypicalUse(m_window);
+    const QString report = text("Text1");
+    ASSERT_FALSE(report.isEmpty());
+    const auto record = ui::testing::recordValues(m_window.form().settings());
+    tabTo(QStringLiteral("Text1"));
+    press(Qt::Key_End, Qt::ControlModifier);
+    type("note");
+    press(Qt::Key_Return);
+    type("x");
+    EXPECT_EQ(text("Text1"), report + QStringLiteral("note\nx"));
+    EXPECT_EQ(ui::testing::recordValues(m_window.form().settings()), record) << "typing reached a handler";
+    clickButton(m_window, QStringLiteral("Count_BTN"));
+    EXPECT_EQ(text("Text1"), report);
+    tabTo(QStringLiteral("Text1"));
+    type("x");
+    clickButton(m_window, QStringLiteral("Clear_BTN"));
+    EXPECT_TRUE(text("Text1").isEmpty());
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -135,6 +136,10 @@ public:
     Message lastMessage() const override { return m_messages.back(); }
     std::string decimalSeparator() const override { return QLocale::system().decimalPoint().toStdString(); }
     const calc::RecordSettings* record() const override { return &m_window->form().settings(); }
+    std::optional<bool> checked(std::string_view option) const override {
+        const QString name = QString::fromUtf8(option.data(), static_cast<qsizetype>(option.size()));
+        return control<QRadioButton>(*m_window, name)->isChecked();
+    }
 
 private:
     QWidget* widget(Control c) const { return m_controls[static_cast<std::size_t>(c)]; }

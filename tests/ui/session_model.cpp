@@ -254,8 +254,8 @@ private:
     std::optional<Failure> always(const Driver& d) {
         using Check = std::optional<Failure> (Checker::*)(const Driver&);
         for (const Check check :
-             {&Checker::enabledStates, &Checker::shownRow, &Checker::captions, &Checker::resolutionEntries,
-              &Checker::recordFollowsChoices, &Checker::recordHoldsSelectedValues}) {
+             {&Checker::enabledStates, &Checker::shownRow, &Checker::checkMarks, &Checker::captions,
+              &Checker::resolutionEntries, &Checker::recordFollowsChoices, &Checker::recordHoldsSelectedValues}) {
             if (std::optional<Failure> f = (this->*check)(d)) {
                 return f;
             }
@@ -291,6 +291,25 @@ private:
             }
             if (d.visible(c) != shown) {
                 return Failure{"the duration or disk size row follows the last mode", name(c) + " is wrongly shown"};
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<Failure> checkMarks(const Driver& d) {
+        const struct {
+            const char* name;
+            bool shown;
+        } options[] = {{"Option2_1", m_model == 1},
+                       {"Option2_2", m_model == 2},
+                       {"Option2_3", m_model == 3},
+                       {"Option1_0", m_mode == 0},
+                       {"Option1_1", m_mode == 1}};
+        for (const auto& o : options) {
+            const std::optional<bool> checked = d.checked(o.name);
+            if (checked && *checked != o.shown) {
+                return Failure{"the last model and mode chosen, and no other option, show the check mark",
+                               std::string(o.name) + (*checked ? " is checked" : " is not checked")};
             }
         }
         return std::nullopt;

@@ -86,4 +86,20 @@ void MessageBoxCloser::closeOpenBox() {
     SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
 }
 
+UnexpectedMessageGuard::UnexpectedMessageGuard() : m_timer(SetTimer(nullptr, 0, 500, &onTimer)) {}
+
+UnexpectedMessageGuard::~UnexpectedMessageGuard() {
+    KillTimer(nullptr, m_timer);
+}
+
+void CALLBACK UnexpectedMessageGuard::onTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = openBox();
+    if (t_closer != nullptr || box == nullptr) {
+        return;
+    }
+    ADD_FAILURE() << "a message box the test does not expect is open: \"" << textOf(box) << "\", \""
+                  << textOf(GetDlgItem(box, kTextId)) << "\"";
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
 } // namespace kolvex_test

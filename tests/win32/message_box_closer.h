@@ -34,4 +34,19 @@ private:
     std::vector<SeenMessage> m_seen;
 };
 
+// While it lives, a message box that no MessageBoxCloser waits for fails the running test, with
+// the steps it is in, and is closed, so that the test goes on rather than waiting in the box's own
+// loop until the test run's time limit.
+class UnexpectedMessageGuard {
+public:
+    UnexpectedMessageGuard();
+    UnexpectedMessageGuard(const UnexpectedMessageGuard&) = delete;
+    UnexpectedMessageGuard& operator=(const UnexpectedMessageGuard&) = delete;
+    ~UnexpectedMessageGuard();
+
+private:
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR m_timer;
+};
+
 } // namespace kolvex_test

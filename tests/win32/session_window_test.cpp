@@ -60,6 +60,9 @@ public:
     }
     std::string decimalSeparator() const override { return kolvex_test::regionalDecimalSeparator(); }
     const calc::RecordSettings* record() const override { return &form().form().settings(); }
+    std::optional<bool> checked(std::string_view option) const override {
+        return SendMessageW(form().controlNamed(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
 
 private:
     const win32::Form1& form() const { return m_window->form; }

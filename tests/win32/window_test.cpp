@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -44,17 +45,6 @@ std::map<int, Choice> widestChoices(HFONT font, int mode) {
     ui::testing::Advances advance{};
     std::copy(widths.begin(), widths.end(), advance.begin());
     return ui::testing::widestChoices(mode, advance);
-}
-
-// Sets the window to `c` as a user does, from the model down.
-void setUp(const ui::win32::Form1& form, const Choice& c) {
-    click(form.controlNamed("Option2_" + std::to_string(c.model)));
-    click(form.controlNamed("Option1_" + std::to_string(c.mode)));
-    choose(form, Control::Combo1, c.system);
-    choose(form, Control::Combo2, c.quality);
-    choose(form, Control::Combo3, c.resolution);
-    choose(form, Control::Combo4, c.speed);
-    choose(form, c.mode == 0 ? Control::Combo5 : Control::Combo6, c.last);
 }
 
 int dpiOf(HWND window) {
@@ -133,7 +123,8 @@ TEST(Win32WindowTest, EachLanguageReportsWithTheRegionalSeparatorInFontsThatHave
 
 // Where the window opens and what it offers: one size, its client area as the layout gives it at
 // the screen's density, centred on the work area and wholly on it, the focus on Calculate, every
-// list entry of the layout (999 speeds); after a change of density it is laid out anew.
+// list entry of the layout (999 speeds); after a change of density it is laid out anew, every
+// control's text drawn at the new density's size.
 TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
     OpenWindow window;
     HWND form = window.form.handle();
@@ -168,6 +159,25 @@ TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
         RECT inside{};
         EXPECT_TRUE(IntersectRect(&inside, &outer, &monitor.rcWork) && EqualRect(&inside, &outer))
             << "the window is not wholly on the work area";
+        for (const layout::ControlLayout& c : layout::kControls) {
+            HWND control = window.form.controlNamed(c.name);
+            const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+            LOGFONTW wanted{};
+            EXPECT_EQ(GetObjectW(font, sizeof wanted, &wanted), static_cast<int>(sizeof wanted))
+                << c.name << " has no font";
+            HDC dc = GetDC(control);
+            HGDIOBJ old = SelectObject(dc, font);
+            std::array<wchar_t, LF_FACESIZE> face{};
+            GetTextFaceW(dc, LF_FACESIZE, face.data());
+            SelectObject(dc, old);
+            ReleaseDC(control, dc);
+            const bool caption = c.kind == layout::Kind::Label;
+            const double points = caption ? layout::kCaptionFontPoints : layout::kWindowFontPoints;
+            EXPECT_EQ(wanted.lfHeight, -std::lround(points * dpi / 72.0)) << c.name;
+            if (!caption) {
+                EXPECT_EQ(ui::win32::narrow(face.data()), layout::kWindowFontFamily) << c.name;
+            }
+        }
         return std::pair{outer, monitor.rcWork};
     };
     const auto [outer, area] = expectLaidOutAt(dpiOf(form));

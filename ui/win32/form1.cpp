@@ -22,6 +22,7 @@ constexpr wchar_t kClassName[] = L"KolvexForm1";
 constexpr int kIconResource = 1;         // the program's icon, from its resource script
 constexpr int kVisibleEntries = 14;      // an open list shows this many entries, then scrolls
 constexpr UINT kChoiceDone = WM_APP + 1; // posted after a choice from an open list has been handled
+constexpr UINT kListClosed = WM_APP + 2; // posted when an open list has closed, wParam its place
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // one size
 
 using layout::ControlLayout;
@@ -84,7 +85,8 @@ WindowKind windowKindOf(Kind kind) {
     case Kind::CommandButton:
         return {L"BUTTON", BS_PUSHBUTTON, 0};
     case Kind::TextBox:
-        return {WC_EDITW, ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
+        // Takes typing, a note beside the report, Return a new line of it.
+        return {WC_EDITW, ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", 0, 0};
 }
@@ -93,6 +95,20 @@ std::wstring windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+// A multi-line box takes Escape from the dialog keyboard and then closes the window it is in; the
+// result box leaves Escape to the window, where it does nothing.
+LRESULT CALLBACK resultBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(box, &resultBoxProc, 0);
+    }
+    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    if (message == WM_GETDLGCODE && key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_ESCAPE) {
+        return result & ~DLGC_WANTALLKEYS;
+    }
+    return result;
 }
 
 HICON loadIcon(int size) {
@@ -176,6 +192,7 @@ void Form1::buildControls() {
             CreateWindowExW(kind.extendedStyle, kind.className, widen(info.caption).c_str(), style, 0, 0, 0, 0,
                             m_window, reinterpret_cast<HMENU>(kFirstControlId + i), GetModuleHandleW(nullptr), nullptr);
     }
+    SetWindowSubclass(controlNamed("Text1"), &resultBoxProc, 0, 0);
 }
 
 void Form1::fillLists() {
@@ -359,15 +376,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kChoiceDone:
         m_listChoosing = -1;
         return 0;
-    case WM_CTLCOLORSTATIC:
-        // The result box is read-only, but white like any text box that shows a result.
-        if (reinterpret_cast<HWND>(lParam) == controlNamed("Text1")) {
-            auto* dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        }
-        break;
+    case kListClosed:
+        onListClosed(static_cast<std::size_t>(wParam));
+        return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -424,15 +435,22 @@ void Form1::onListNotification(const ControlLayout& info, int code) {
     // with the keys or the wheel on the closed list; walking the open list chooses nothing.
     const int index = static_cast<int>(&info - layout::kControls.data());
     HWND box = m_controls[static_cast<std::size_t>(index)];
+    if (code == CBN_CLOSEUP) {
+        // Checked once every notification of the closing has been handled, in whatever order they came.
+        PostMessageW(m_window, kListClosed, static_cast<WPARAM>(index), 0);
+        return;
+    }
     if (code == CBN_SELENDOK) {
         m_listChoosing = index;
         PostMessageW(m_window, kChoiceDone, 0, 0);
     } else if (code != CBN_SELCHANGE || m_listChoosing == index || SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0)) {
         return;
     }
-    if (SendMessageW(box, CB_GETCURSEL, 0, 0) == CB_ERR) {
+    const auto entry = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+    if (entry == CB_ERR) {
         return;
     }
+    m_handledEntry[static_cast<std::size_t>(index)] = entry;
     switch (*info.control) {
     case Control::Combo1:
         return m_form.onVideoSystemChosen();
@@ -448,6 +466,17 @@ void Form1::onListNotification(const ControlLayout& info, int code) {
         return m_form.onHddSizeChosen();
     default:
         return;
+    }
+}
+
+void Form1::onListClosed(std::size_t index) {
+    // Leaving an open list without a choice (Escape, a click or Tab elsewhere) is a cancel: the list
+    // shows the entry it showed before, the one the form holds. Wine leaves it on the entry the
+    // arrow keys moved to, which the report would then quote with another entry's numbers.
+    HWND box = m_controls[index];
+    if (SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == 0 &&
+        SendMessageW(box, CB_GETCURSEL, 0, 0) != m_handledEntry[index]) {
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(m_handledEntry[index]), 0);
     }
 }
 

@@ -72,6 +72,7 @@ private:
 
     void onCommand(int id, int code);
     void onListNotification(const layout::ControlLayout& info, int code);
+    void onListClosed(std::size_t index);
     void onDpiChanged(int dpi, const RECT& suggested);
 
     void applyFont(std::size_t index);
@@ -86,6 +87,12 @@ private:
     // A choice from an open list sends its "selection ended" before or after its "selection
     // changed"; the one list whose choice has been handled until the posted end of that choice.
     int m_listChoosing = -1;
+    // By a list's place in the layout, the entry its handler last ran for; -1 = none yet.
+    std::array<int, layout::kControls.size()> m_handledEntry = [] {
+        std::array<int, layout::kControls.size()> none{};
+        none.fill(-1);
+        return none;
+    }();
     Form m_form{*this};
 };
 
