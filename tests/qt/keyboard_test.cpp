@@ -276,15 +276,15 @@ TEST_F(KeyboardTest, AnOpenListTakesArrowsAndEnter) {
         {"PAL again", {}, Qt::Key_Return, "PAL", true},
         {"walk to NTSC, then Escape", {Qt::Key_Up}, Qt::Key_Escape, "PAL", true},
     };
-    const int before = list->currentIndex();
     for (const auto& c : choices) {
         SCOPED_TRACE(c.name);
+        const int before = list->currentIndex();
         press(Qt::Key_Down, Qt::AltModifier);
         ASSERT_TRUE(list->view()->isVisible()) << "Alt+Down opens no list";
         for (const Qt::Key key : c.keys) {
             QTest::keyClick(list->view(), key);
         }
-        EXPECT_EQ(list->currentIndex(), c.keys.empty() ? 1 : before) << "walking the open list chose an entry";
+        EXPECT_EQ(list->currentIndex(), before) << "walking the open list chose an entry";
         QTest::keyClick(list->view(), c.leave);
         EXPECT_FALSE(list->view()->isVisible());
         EXPECT_EQ(list->currentText(), QLatin1String(c.chosen));

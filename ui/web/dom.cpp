@@ -95,7 +95,6 @@ EM_JS(void, jsAppend,
               node.textContent = text;
           } else {
               node = document.createElement('textarea');
-              node.readOnly = true;
               node.spellcheck = false;
           }
           node.id = id;
