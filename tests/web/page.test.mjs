@@ -221,3 +221,77 @@ test('narrow screens: one column inside the screen, readable text', async () => 
   assert.ok(layout.smallest >= 14, `text of ${layout.smallest} px`);
   await w.close();
 });
+
+test('the result box takes typing, reaching nothing else, until Calculate or Clear replaces it', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  await run(w, [...kWidestSize, act('calculate')]);
+  const before = await seen(w);
+  const name = await page.locator('#Text1').getAttribute('aria-label');
+  await page.click('#Text1');
+  await page.keyboard.press('Control+End');
+  await page.keyboard.type('note');
+  await page.keyboard.press('Enter');
+  await page.keyboard.type('x');
+  const typed = await seen(w);
+  assert.equal(typed.result, before.result + 'note\r\nx');
+  assert.deepEqual({ ...typed, result: before.result }, before, 'typing changed another control');
+  const look = await page.$eval('#Text1', (box) => {
+    const style = getComputedStyle(box);
+    return { background: style.backgroundColor, overflowY: style.overflowY, font: style.fontFamily };
+  });
+  const windowFont = await page.$eval('#Count_BTN', (b) => getComputedStyle(b).fontFamily);
+  assert.deepEqual(look, { background: 'rgb(255, 255, 255)', overflowY: 'scroll', font: windowFont });
+  assert.equal(await page.locator('#Text1').getAttribute('aria-label'), name);
+  await apply(w, act('calculate'));
+  assert.equal((await seen(w)).result, before.result);
+  await page.click('#Text1');
+  await page.keyboard.type('x');
+  await apply(w, act('clear'));
+  assert.equal((await seen(w)).result, '');
+  assert.deepEqual(w.problems, []);
+  await w.close();
+});
+
+test('the Language menu\'s arrow keys go both ways and round, Home and End to the ends', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  const focused = () => page.evaluate(() => document.activeElement.id);
+  await page.keyboard.press('Alt+l');
+  const last = exported.languages.length - 1;
+  const steps = [['ArrowUp', last], ['ArrowDown', 0], ['ArrowDown', 1], ['ArrowDown', 2], ['ArrowUp', 1],
+    ['End', last], ['ArrowDown', 0], ['End', last], ['ArrowUp', last - 1], ['Home', 0], ['ArrowUp', last]];
+  const visited = [];
+  for (const [key] of steps) {
+    await page.keyboard.press(key);
+    visited.push(await focused());
+  }
+  assert.deepEqual(visited, steps.map(([, index]) => `Language_${index}`));
+  await page.keyboard.press('Escape');
+  assert.equal(await focused(), 'Count_BTN');
+  await w.close();
+});
+
+test('phone layout: each row caption beside its own list, the rows in order, the buttons after them', async () => {
+  for (const setting of [kWidestTime, kWidestSize]) {
+    const w = await open(browser, url, { width: 360, height: 740 });
+    const { page } = w;
+    await run(w, setting);
+    const rows = await page.evaluate((captions) => {
+      const box = (id) => document.getElementById(id).getBoundingClientRect();
+      return Object.entries(captions).filter(([label]) => document.getElementById(label).checkVisibility())
+        .map(([label, list]) => ({ label, list, caption: box(label), field: box(list) }));
+    }, exported.rowCaptions);
+    assert.equal(rows.length, 5);
+    rows.sort((a, b) => a.field.top - b.field.top);
+    assert.deepEqual(rows.map((r) => r.list), ['Combo1', 'Combo2', 'Combo3', 'Combo4', setting == kWidestTime ? 'Combo6' : 'Combo5']);
+    for (const [i, { label, caption, field }] of rows.entries()) {
+      assert.ok(caption.right <= field.left, `${label} stands left of its list`);
+      assert.ok(Math.abs((caption.top + caption.bottom) / 2 - (field.top + field.bottom) / 2) <= 2, `${label} is on its list's row`);
+      if (i > 0) assert.ok(field.top >= rows[i - 1].field.bottom, `${label}'s row is below the one before`);
+    }
+    const buttons = await page.evaluate(() => ['Clear_BTN', 'Count_BTN'].map((id) => document.getElementById(id).getBoundingClientRect().top));
+    for (const top of buttons) assert.ok(top >= rows.at(-1).field.bottom, 'the buttons come after the lists');
+    await w.close();
+  }
+});
