@@ -5,6 +5,8 @@
 //   kolvex-win32-screenshots sheet <out.png>
 //   kolvex-win32-screenshots join <out.png> <left.png> <right.png>
 //   kolvex-win32-screenshots message <out.png>   (the missing-item message in Chinese, to look at)
+//   kolvex-win32-screenshots typed|escape <out.png>   (a note typed below a report; the report after
+//   Combo4 was opened, moved down in with the arrow key and left with Escape)
 #include "lang/language_texts.h"
 #include "tests/win32/window_driver.h"
 
@@ -182,6 +184,32 @@ Image chineseMessage() {
     return shot;
 }
 
+// 4CH, PAL, HIGH, the first resolution, 1/10, 1 Day and its report; then a note typed below it, or
+// the speed list opened, Down and Escape pressed in it and Calculate clicked again.
+Image afterKeys(bool typed) {
+    using namespace kolvex_test;
+    OpenWindow window;
+    const ui::win32::Form1& form = window.form;
+    setUp(form, ui::testing::ReportChoice{1, 0, 1, 2, 0, 9, 4});
+    click(form.control(Control::Count_BTN));
+    if (typed) {
+        HWND text1 = form.controlNamed("Text1");
+        RECT box{};
+        GetClientRect(text1, &box);
+        clickAt(form, text1, POINT{4, box.bottom - 4});
+        for (const UINT key : std::vector<UINT>{'C', 'A', 'L', 'L', VK_SPACE, 'M', 'O', 'N', 'D', 'A', 'Y'}) {
+            press(form, key);
+        }
+    } else {
+        clickAt(form, form.control(Control::Combo4));
+        press(form, VK_DOWN);
+        press(form, VK_ESCAPE);
+        click(form.control(Control::Count_BTN));
+    }
+    settle();
+    return capture(form.handle());
+}
+
 Image sideBySide(const Image& left, const Image& right) {
     Image sheet{left.width + right.width, std::max(left.height, right.height), {}};
     sheet.pixels.assign(static_cast<std::size_t>(sheet.width) * static_cast<std::size_t>(sheet.height), 0xFFFFFFFF);
@@ -199,14 +227,15 @@ int wmain(int argc, wchar_t* argv[]) {
         saved = save(everyLanguage(), argv[2]);
     } else if (mode == L"message") {
         saved = save(chineseMessage(), argv[2]);
+    } else if (mode == L"typed" || mode == L"escape") {
+        saved = save(afterKeys(mode == L"typed"), argv[2]);
     } else if (mode == L"join" && argc == 5) {
         const Image left = load(argv[3]);
         const Image right = load(argv[4]);
         saved = left.width > 0 && right.width > 0 && save(sideBySide(left, right), argv[2]);
     } else {
-        std::fprintf(
-            stderr,
-            "usage: kolvex-win32-screenshots sheet|message <out.png> | join <out.png> <left.png> <right.png>\n");
+        std::fprintf(stderr, "usage: kolvex-win32-screenshots sheet|message|typed|escape <out.png> | join <out.png> "
+                             "<left.png> <right.png>\n");
         return 2;
     }
     std::fprintf(saved ? stdout : stderr, "%s %ls\n", saved ? "saved" : "could not save", argv[2]);
