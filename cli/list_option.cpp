@@ -1,44 +1,41 @@
 #include "cli/list_option.h"
 
 #include "calc/value_tables.h"
-#include "cli/usage_error.h"
+
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <optional>
+#include <string>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace cli {
 namespace {
 
-constexpr std::string_view kAll = "all";
+using Texts = std::vector<std::string>;
+
+const std::string kAll = "all";
 constexpr std::string_view kSpeedsAccepted = "1/1 to 1/999, a range such as 1/1..1/30, all";
 
-bool sameLetters(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-std::string_view trimmed(std::string_view item) {
+std::string trimmed(const std::string& item) {
     const auto first = item.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return item.substr(first, item.find_last_not_of(" \t") - first + 1);
+    return first == std::string::npos ? std::string() : item.substr(first, item.find_last_not_of(" \t") - first + 1);
 }
 
-std::string joined(const std::vector<std::string_view>& texts) {
+std::string joined(const Texts& texts) {
     std::string out;
-    for (const auto text : texts) {
+    for (const auto& text : texts) {
         out.append(out.empty() ? "" : ", ").append(text);
     }
     return out;
 }
 
-[[noreturn]] void unknownValue(std::string_view option, std::string_view value, std::string_view accepted) {
-    throw UsageError(std::string(option) + ": unknown value \"" + std::string(value) +
-                     "\"; accepted: " + std::string(accepted));
+std::string unknownValue(const std::string& item, std::string_view accepted) {
+    return "unknown value \"" + item + "\"; accepted: " + std::string(accepted);
 }
 
 template <class T>
@@ -48,37 +45,14 @@ void addOnce(std::vector<T>& out, const T& value) {
     }
 }
 
-// Entries of a list whose texts are `texts`, by position.
-std::vector<int> entriesOf(std::string_view option, const std::vector<std::string>& items,
-                           const std::vector<std::string_view>& texts) {
-    std::vector<int> out;
-    for (const auto& given : items) {
-        const std::string_view item = trimmed(given);
-        if (sameLetters(item, kAll)) {
-            for (int e = 0; e < static_cast<int>(texts.size()); ++e) {
-                addOnce(out, e);
-            }
-            continue;
-        }
-        const auto match = std::find_if(texts.begin(), texts.end(), [&](auto t) { return sameLetters(t, item); });
-        if (match == texts.end()) {
-            auto accepted = texts;
-            accepted.push_back(kAll);
-            unknownValue(option, item, joined(accepted));
-        }
-        addOnce(out, static_cast<int>(match - texts.begin()));
-    }
-    return out;
-}
-
 template <class Table>
-std::vector<std::string_view> textsOf(const Table& table) {
-    std::vector<std::string_view> out;
+Texts textsOf(const Table& table) {
+    Texts out;
     for (const auto& entry : table) {
         if constexpr (std::is_convertible_v<decltype(entry), std::string_view>) {
-            out.push_back(entry);
+            out.emplace_back(entry);
         } else {
-            out.push_back(entry.text);
+            out.emplace_back(entry.text);
         }
     }
     return out;
@@ -97,129 +71,173 @@ std::vector<std::string_view> allResolutionTexts() {
     return out;
 }
 
-// n of "1/n" when it names a speed entry.
-std::optional<int> speedDivisor(std::string_view text) {
-    if (text.size() < 3 || text.substr(0, 2) != "1/") {
-        return std::nullopt;
-    }
-    int n = 0;
-    const auto digits = text.substr(2);
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-    if (error != std::errc() || end != digits.data() + digits.size() || n < 1 ||
-        n > static_cast<int>(calc::kSpeedEntryCount)) {
-        return std::nullopt;
-    }
-    return n;
+// An item becomes the text it is, one of `texts`, in any case; anything else is named with the
+// texts accepted.
+CLI::Validator oneOf(Texts texts) {
+    const std::string accepted = joined(texts);
+    const CLI::Validator member = CLI::IsMember(std::move(texts), CLI::ignore_case);
+    return {[member, accepted](std::string& item) {
+                item = trimmed(item);
+                return member(item).empty() ? std::string() : unknownValue(item, accepted);
+            },
+            std::string()};
 }
 
-} // namespace
-
-std::vector<std::int16_t> parseModels(const std::vector<std::string>& items) {
-    std::vector<std::int16_t> out;
-    for (const int e : entriesOf("--model", items, textsOf(calc::kModelCaptions))) {
-        out.push_back(static_cast<std::int16_t>(e + 1));
-    }
-    return out;
-}
-
-std::vector<int> parseSystems(const std::vector<std::string>& items) {
-    return entriesOf("--system", items, textsOf(calc::kVideoSystemEntries));
-}
-
-std::vector<int> parseQualities(const std::vector<std::string>& items) {
-    return entriesOf("--quality", items, textsOf(calc::kQualityEntries));
-}
-
-std::vector<ResolutionItem> parseResolutions(const std::vector<std::string>& items) {
-    const std::vector<std::string_view> texts = allResolutionTexts();
-    std::vector<ResolutionItem> out;
-    for (const auto& given : items) {
-        const std::string_view item = trimmed(given);
-        if (sameLetters(item, kAll)) {
-            for (int p = 0; p < 3; ++p) {
-                addOnce(out, ResolutionItem{p, {}});
-            }
-        } else if (item == "1" || item == "2" || item == "3") {
-            addOnce(out, ResolutionItem{item[0] - '1', {}});
-        } else if (const auto t =
-                       std::find_if(texts.begin(), texts.end(), [&](auto x) { return sameLetters(x, item); });
-                   t != texts.end()) {
-            addOnce(out, ResolutionItem{-1, *t});
-        } else {
-            unknownValue("--resolution", item, "1, 2, 3, " + joined(texts) + ", all");
-        }
-    }
-    return out;
-}
-
-std::vector<int> parseSpeeds(const std::vector<std::string>& items) {
+// The positions of the items in `texts`, all standing for each.
+std::vector<int> positionsIn(const Texts& texts, const Texts& items) {
     std::vector<int> out;
-    for (const auto& given : items) {
-        const std::string_view item = trimmed(given);
-        if (sameLetters(item, kAll)) {
-            for (int e = 0; e < static_cast<int>(calc::kSpeedEntryCount); ++e) {
-                addOnce(out, e);
+    for (const auto& item : items) {
+        const auto match = std::find(texts.begin(), texts.end(), item);
+        if (match != texts.end()) {
+            addOnce(out, static_cast<int>(match - texts.begin()));
+        } else {
+            for (int p = 0; p < static_cast<int>(texts.size()); ++p) {
+                addOnce(out, p);
             }
-            continue;
-        }
-        const auto dots = item.find("..");
-        const auto first = speedDivisor(item.substr(0, dots));
-        const auto last = dots == std::string_view::npos ? first : speedDivisor(item.substr(dots + 2));
-        if (!first || !last || *last < *first) {
-            unknownValue("--speed", item, kSpeedsAccepted);
-        }
-        for (int n = *first; n <= *last; ++n) {
-            addOnce(out, n - 1);
         }
     }
     return out;
 }
 
-std::vector<int> parseDurations(const std::vector<std::string>& items) {
-    return entriesOf("--duration", items, textsOf(calc::kRecordHours));
+CLI::Option* addList(CLI::App& app, const std::string& name, const std::string& help,
+                     std::function<void(const Texts&)> chosen, CLI::Validator item) {
+    return app.add_option_function<Texts>(name, std::move(chosen), help)
+        ->delimiter(',')
+        ->type_name("LIST")
+        ->take_all()
+        ->transform(std::move(item));
 }
 
-std::vector<int> parseHddSizes(const std::vector<std::string>& items) {
-    return entriesOf("--hdd", items, textsOf(calc::kHddSizes));
+// A list whose entries are `texts`; entry p lands in `into` as p + firstEntry.
+template <class Entry>
+CLI::Option* addEntries(CLI::App& app, const std::string& name, const std::string& help, Texts texts,
+                        std::vector<Entry>& into, int firstEntry = 0) {
+    Texts accepted = texts;
+    accepted.push_back(kAll);
+    const auto chosen = [texts, &into, firstEntry](const Texts& items) {
+        for (const int p : positionsIn(texts, items)) {
+            into.push_back(static_cast<Entry>(p + firstEntry));
+        }
+    };
+    return addList(app, name, help, chosen, oneOf(std::move(accepted)));
 }
 
-std::vector<std::int16_t> parseLanguages(const std::vector<std::string>& items) {
-    std::vector<std::int16_t> out;
-    for (const int e : entriesOf("--language", items, textsOf(kLanguageCodes))) {
-        out.push_back(static_cast<std::int16_t>(e));
+// The first and last n of "1/n" or "1/a..1/b" when they name speed entries in that order.
+std::optional<std::pair<int, int>> speedRange(std::string_view item) {
+    const auto divisor = [](std::string_view text) -> std::optional<int> {
+        int n = 0;
+        const auto digits = text.substr(std::min<std::size_t>(2, text.size()));
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+        if (!text.starts_with("1/") || digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+            n < 1 || n > static_cast<int>(calc::kSpeedEntryCount)) {
+            return std::nullopt;
+        }
+        return n;
+    };
+    const auto dots = item.find("..");
+    const auto first = divisor(item.substr(0, dots));
+    const auto last = dots == std::string_view::npos ? first : divisor(item.substr(dots + 2));
+    if (!first || !last || *last < *first) {
+        return std::nullopt;
     }
-    return out;
+    return std::pair{*first, *last};
 }
 
-Format parseFormat(const std::string& value) {
-    constexpr std::array<std::string_view, 3> kNames = {"text", "csv", "json"};
-    const std::string_view item = trimmed(value);
-    const auto match = std::find_if(kNames.begin(), kNames.end(), [&](auto n) { return sameLetters(n, item); });
-    if (match == kNames.end()) {
-        unknownValue("--format", item, "text, csv, json");
-    }
-    return static_cast<Format>(match - kNames.begin());
+void addSpeeds(CLI::App& app, std::vector<int>& into) {
+    const auto chosen = [&into](const Texts& items) {
+        for (const auto& item : items) {
+            const auto [first, last] = *speedRange(item);
+            for (int n = first; n <= last; ++n) {
+                addOnce(into, n - 1);
+            }
+        }
+    };
+    // all becomes the range of every entry.
+    const auto valid = [](std::string& item) {
+        item = trimmed(item);
+        if (CLI::ignore_case(item) == kAll) {
+            item = calc::speedEntryText(0) + ".." + calc::speedEntryText(calc::kSpeedEntryCount - 1);
+        }
+        return speedRange(item) ? std::string() : unknownValue(item, kSpeedsAccepted);
+    };
+    addList(app, "--speed", "1/1 to 1/999, or a range such as 1/1..1/30", chosen, CLI::Validator(valid, std::string()));
+}
+
+void addResolutions(CLI::App& app, std::vector<ResolutionItem>& into) {
+    const std::vector<std::string_view> entries = allResolutionTexts();
+    Texts accepted = {"1", "2", "3"};
+    accepted.insert(accepted.end(), entries.begin(), entries.end());
+    accepted.push_back(kAll);
+    const auto resolutions = [entries, &into](const Texts& items) {
+        for (const auto& item : items) {
+            if (item == kAll) {
+                for (int p = 0; p < 3; ++p) {
+                    addOnce(into, ResolutionItem{p, {}});
+                }
+            } else if (item.size() == 1) {
+                addOnce(into, ResolutionItem{item[0] - '1', {}});
+            } else {
+                addOnce(into, ResolutionItem{-1, *std::find(entries.begin(), entries.end(), item)});
+            }
+        }
+    };
+    addList(app, "--resolution",
+            "an entry text of the model and system, such as 120IPS@720*240, or its position 1 to 3", resolutions,
+            oneOf(std::move(accepted)));
 }
 
 void checkResolutionTexts(const Query& query) {
     if (query.models.empty() || query.systems.empty()) {
         return;
     }
-    std::vector<std::string_view> offered;
+    Texts offered;
     for (const auto model : query.models) {
         for (const int system : query.systems) {
             for (const auto& entry : calc::resolutionRow(model, static_cast<std::int16_t>(system))) {
-                addOnce(offered, entry.text);
+                addOnce(offered, std::string(entry.text));
             }
         }
     }
     for (const auto& item : query.resolutions) {
         if (item.position < 0 && std::find(offered.begin(), offered.end(), item.text) == offered.end()) {
-            throw UsageError("--resolution: \"" + std::string(item.text) +
-                             "\" is no entry for the chosen model and video system; accepted: 1, 2, 3, " +
-                             joined(offered) + ", all");
+            throw CLI::ValidationError("--resolution", "\"" + std::string(item.text) +
+                                                           "\" is no entry for the chosen model and video system; "
+                                                           "accepted: 1, 2, 3, " +
+                                                           joined(offered) + ", all");
         }
     }
+}
+
+} // namespace
+
+void addListOptions(CLI::App& app, Query& query) {
+    addEntries(app, "--model", "4CH, 8CH or 16CH", textsOf(calc::kModelCaptions), query.models, 1);
+    addEntries(app, "--system", "NTSC or PAL", textsOf(calc::kVideoSystemEntries), query.systems);
+    addEntries(app, "--quality", "HYPER, SUPER, HIGH, MIDDLE or LOW", textsOf(calc::kQualityEntries), query.qualities);
+    addResolutions(app, query.resolutions);
+    addSpeeds(app, query.speeds);
+    CLI::Option* const duration =
+        addEntries(app, "--duration", "capacity: the record duration, 1 Hour to 1 Month, such as \"1 Day\"",
+                   textsOf(calc::kRecordHours), query.periods);
+    duration->excludes(
+        addEntries(app, "--hdd", "record time: the disk size, 80G to 750G", textsOf(calc::kHddSizes), query.periods));
+    addEntries(app, "--language", "the report's language: en, zh, de, fr or nl (default en)", textsOf(kLanguageCodes),
+               query.languages);
+    const Texts formats = {"text", "csv", "json"};
+    app.add_option_function<std::string>(
+           "--format",
+           [formats, &query](const std::string& name) {
+               query.format = static_cast<Format>(std::find(formats.begin(), formats.end(), name) - formats.begin());
+           },
+           "text, csv or json (default: text for one combination, else csv)")
+        ->type_name("FORMAT")
+        ->transform(oneOf(formats));
+    app.final_callback([&query, duration] {
+        if (duration->count() > 0) {
+            query.mode = Mode::Capacity;
+        }
+        checkResolutionTexts(query);
+    });
 }
 
 } // namespace cli

@@ -78,6 +78,7 @@ TEST(CommandLine, ListsTakeTheListTextsInAnyCaseCommaListsAllAndRanges) {
         {"the language codes", {"--language", "DE,zh,de"}, query([](Query& q) {
              q.languages = {2, 1};
          })},
+        {"the format in any case", {"--format", " JSON "}, query([](Query& q) { q.format = Format::Json; })},
         {"no --duration: record time with no disk size chosen", {"--model", "4CH"}, query([](Query& q) {
              q.models = {1};
          })},
@@ -95,6 +96,7 @@ TEST(CommandLine, ListsTakeTheListTextsInAnyCaseCommaListsAllAndRanges) {
         EXPECT_EQ(q.mode, c.expected.mode);
         EXPECT_EQ(q.periods, c.expected.periods);
         EXPECT_EQ(q.languages, c.expected.languages);
+        EXPECT_EQ(q.format, c.expected.format);
     }
 }
 
@@ -117,6 +119,7 @@ TEST(CommandLine, ABadOptionOrValueIsOneLineNamingItAndTheAcceptedValuesWithStat
          typicalWith({"--quality", "ULTRA"}),
          {"--quality", "\"ULTRA\"", "HYPER, SUPER, HIGH, MIDDLE, LOW, all"}},
         {"unknown model", {"--model", "5CH"}, {"--model", "\"5CH\"", "4CH, 8CH, 16CH, all"}},
+        {"a model by its number", {"--model", "1"}, {"--model", "\"1\""}},
         {"unknown system", {"--system", "SECAM"}, {"--system", "\"SECAM\"", "NTSC, PAL, all"}},
         {"speed beyond the list", {"--speed", "1/1000"}, {"--speed", "\"1/1000\"", "1/1 to 1/999"}},
         {"speed 1/0", {"--speed", "1/0"}, {"--speed", "\"1/0\""}},
@@ -130,6 +133,7 @@ TEST(CommandLine, ABadOptionOrValueIsOneLineNamingItAndTheAcceptedValuesWithStat
         {"disk size as a duration", {"--hdd", "1 Day"}, {"--hdd", "\"1 Day\"", "80G", "750G, all"}},
         {"unknown language", {"--language", "es"}, {"--language", "\"es\"", "en, zh, de, fr, nl, all"}},
         {"unknown format", {"--format", "xml"}, {"--format", "\"xml\"", "text, csv, json"}},
+        {"an empty format", {"--format", ""}, {"--format", "\"\"", "text, csv, json"}},
         {"both modes", typicalWith({"--hdd", "500G"}), {"--duration", "--hdd"}},
         {"unknown option", {"--colour", "red"}, {"--colour", "--model", "--hdd", "--language", "--format"}},
         {"a value left out", {"--model"}, {"--model"}},
@@ -154,7 +158,12 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutputWithStatus0) {
     EXPECT_EQ(version.message, "kolvex-calc " + std::string(kolvex::kVersion) + "\n");
     const ParsedCommandLine help = parse({"--help"});
     EXPECT_NE(help.message.find("--resolution"), std::string::npos);
-    for (const auto& p : {version, help}) {
+    // Whatever else the line holds.
+    const ParsedCommandLine helpAfterABadValue = parse({"--model", "5CH", "--help"});
+    EXPECT_EQ(helpAfterABadValue.message, help.message);
+    const ParsedCommandLine versionAfterABadValue = parse({"--quality", "ULTRA", "--version"});
+    EXPECT_EQ(versionAfterABadValue.message, version.message);
+    for (const auto& p : {version, help, helpAfterABadValue, versionAfterABadValue}) {
         EXPECT_FALSE(p.query.has_value());
         EXPECT_FALSE(p.toStandardError);
         EXPECT_EQ(p.exitStatus, kExitSuccess);

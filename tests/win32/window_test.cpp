@@ -133,6 +133,8 @@ TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
     EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
               DWORD{WS_SYSMENU | WS_MINIMIZEBOX})
         << "one size: no maximise button, no sizing border";
+    EXPECT_NE(GetClassLongPtrW(form, GCLP_HICON), 0U) << "no icon for the taskbar";
+    EXPECT_NE(GetClassLongPtrW(form, GCLP_HICONSM), 0U) << "no icon for the title bar";
     for (const Control list : ui::kLists) {
         ASSERT_EQ(SendMessageW(window.form.control(list), CB_GETCOUNT, 0, 0),
                   static_cast<LRESULT>(layout::entryCount(list)));

@@ -1,6 +1,6 @@
 #include "ui/qt/program.h"
 
-#include "ui/qt/command_line.h"
+#include "ui/command_line.h"
 #include "ui/qt/form1.h"
 #include "ui/qt/scale_factor.h"
 #include "ui/qt/start.h"
@@ -8,16 +8,21 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui {
 
 int runProgram(int argc, char* argv[], const std::function<void(Form1&)>& started) {
-    const std::string_view program = programName(argc, argv);
-    if (const auto text = helpOrVersion(argc, argv)) {
-        std::fputs(text->c_str(), stdout);
-        return 0;
+    const std::string_view startedAs = argc > 0 ? argv[0] : "";
+    const std::string_view program = programName(kQtCommandLine, startedAs);
+    if (const ProgramStart asked = readCommandLine(kQtCommandLine, startedAs, {argv + std::min(argc, 1), argv + argc});
+        asked.action == ProgramStart::Action::Print) {
+        std::fputs(asked.text.c_str(), stdout);
+        return asked.exitCode;
     }
     if (const auto warning = dropUnusableScaleFactor(program)) {
         std::fprintf(stderr, "%s\n", warning->c_str());
@@ -26,9 +31,14 @@ int runProgram(int argc, char* argv[], const std::function<void(Form1&)>& starte
     ToolkitArguments arguments(argc, argv);
     WindowSystemGuard windowSystem(program);
     QApplication app(arguments.count(), arguments.values());
-    if (const auto error = usageError(program, QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n", error->c_str());
-        return 2;
+    std::vector<std::string> leftOver;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        leftOver.push_back(argument.toStdString());
+    }
+    if (const ProgramStart left = readLeftOver(kQtCommandLine, startedAs, leftOver);
+        left.action == ProgramStart::Action::UsageError) {
+        std::fputs(left.text.c_str(), stderr);
+        return left.exitCode;
     }
     Form1 window;
     start(window);

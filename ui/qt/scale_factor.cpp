@@ -1,6 +1,6 @@
 #include "ui/qt/scale_factor.h"
 
-#include "ui/qt/command_line.h"
+#include "ui/command_line.h"
 
 #include <QByteArray>
 #include <QtGlobal>

@@ -1,36 +1,14 @@
 #include "ui/win32/command_line.h"
 
+#include "ui/command_line.h"
 #include "ui/win32/text.h"
-
-#include <kolvex/version.h>
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 namespace ui::win32 {
 namespace {
-
-constexpr std::string_view kProgramName = "kolvex-calculator";
-constexpr std::size_t kLongestQuoted = 60;
-
-constexpr std::string_view kHelp =
-    "Usage: kolvex-calculator [options]\n"
-    "Kolvex DVR Record time calculator: how much hard disk a recording takes, or how long a hard disk\n"
-    "lasts. Opens its window; it reads no files.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help     Show this help and exit.\n"
-    "  -v, --version  Show the version and exit.\n"
-    "\n"
-    "kolvex-calc.exe, beside it, works out the same reports on the command line.\n";
-
-std::string usageError(const std::string& what) {
-    return std::string(kProgramName) + ": " + what + "; see '" + std::string(kProgramName) + " --help'\n";
-}
-
-std::string quotable(std::string_view argument) {
-    return argument.size() <= kLongestQuoted ? std::string(argument)
-                                             : std::string(argument.substr(0, kLongestQuoted)) + "...";
-}
 
 // With Windows line ends, as a console and Notepad both show them.
 std::wstring forWindows(std::string_view text) {
@@ -59,23 +37,15 @@ bool writeTo(HANDLE handle, const std::wstring& text) {
 
 } // namespace
 
-CommandLine readCommandLine(const std::vector<std::string>& arguments) {
-    for (const std::string& argument : arguments) {
-        if (argument == "-h" || argument == "--help" || argument == "/?") {
-            return {CommandLine::Action::Print, std::string(kHelp), 0};
-        }
-        if (argument == "-v" || argument == "--version") {
-            return {CommandLine::Action::Print, std::string(kProgramName) + " " + std::string(kolvex::kVersion) + "\n",
-                    0};
-        }
+std::vector<std::string> commandLineArguments() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> out;
+    for (int i = 1; i < count; ++i) {
+        out.push_back(narrow(words[i]));
     }
-    if (!arguments.empty()) {
-        const std::string& first = arguments.front();
-        const bool option = first.starts_with('-');
-        return {CommandLine::Action::UsageError,
-                usageError((option ? "unknown option '" : "unexpected argument '") + quotable(first) + "'"), 2};
-    }
-    return {};
+    LocalFree(words);
+    return out;
 }
 
 void tell(std::string_view text, bool isError) {
@@ -95,7 +65,7 @@ void tell(std::string_view text, bool isError) {
             return;
         }
     }
-    MessageBoxW(nullptr, wide.c_str(), widen(kProgramName).c_str(),
+    MessageBoxW(nullptr, wide.c_str(), widen(programName(kWindowsCommandLine, {})).c_str(),
                 MB_OK | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 

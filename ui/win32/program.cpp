@@ -1,37 +1,18 @@
 #include "ui/win32/program.h"
 
+#include "ui/command_line.h"
 #include "ui/win32/command_line.h"
 #include "ui/win32/form1.h"
-#include "ui/win32/text.h"
 
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include <string>
-#include <vector>
-
 namespace ui::win32 {
-namespace {
-
-std::vector<std::string> arguments() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> out;
-    for (int i = 1; i < count; ++i) {
-        out.push_back(narrow(words[i]));
-    }
-    LocalFree(words);
-    return out;
-}
-
-} // namespace
 
 int runProgram(int showCommand) {
-    const CommandLine commandLine = readCommandLine(arguments());
-    if (commandLine.action != CommandLine::Action::OpenWindow) {
-        tell(commandLine.text, commandLine.action == CommandLine::Action::UsageError);
-        return commandLine.exitCode;
+    const ProgramStart start = readCommandLine(kWindowsCommandLine, {}, commandLineArguments());
+    if (start.action != ProgramStart::Action::OpenWindow) {
+        tell(start.text, start.action == ProgramStart::Action::UsageError);
+        return start.exitCode;
     }
     Form1 window;
     window.load();
