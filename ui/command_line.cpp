@@ -46,7 +46,11 @@ std::string optionRows(std::span<const HelpRow> first, std::span<const HelpRow> 
         for (const HelpRow& row : rows) {
             out += "  " + std::string(row.option) + std::string(width + 2 - row.option.size(), ' ');
             for (const char c : row.text) {
-                out += c == '\n' ? "\n" + indent : std::string(1, c);
+                if (c == '\n') {
+                    out.append("\n").append(indent);
+                } else {
+                    out += c;
+                }
             }
             out += '\n';
         }
@@ -58,7 +62,7 @@ std::string helpText(const CommandLineConventions& conventions, std::string_view
     std::string text = "Usage: " + std::string(program) + " [options]\n" + std::string(kDescription) + "\nOptions:\n" +
                        optionRows(kHelpAndVersionRows, conventions.moreRows);
     if (!conventions.helpEnd.empty()) {
-        text += "\n" + std::string(conventions.helpEnd);
+        text.append("\n").append(conventions.helpEnd);
     }
     return text;
 }
