@@ -4,6 +4,7 @@
 #include "ui/captioned_controls.h"
 #include "ui/win32/accessible_names.h"
 #include "ui/win32/message_box.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
 
 #include <kolvex/version.h>
@@ -19,7 +20,6 @@ namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KolvexForm1";
-constexpr int kIconResource = 1;         // the program's icon, from its resource script
 constexpr int kVisibleEntries = 14;      // an open list shows this many entries, then scrolls
 constexpr UINT kChoiceDone = WM_APP + 1; // posted after a choice from an open list has been handled
 constexpr UINT kListClosed = WM_APP + 2; // posted when an open list has closed, wParam its place
@@ -112,8 +112,8 @@ LRESULT CALLBACK resultBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 HICON loadIcon(int size) {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size,
-                                         size, LR_DEFAULTCOLOR));
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KOLVEX_WINDOW_ICON_RESOURCE),
+                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 } // namespace
