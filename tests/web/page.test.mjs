@@ -269,6 +269,16 @@ test('the Language menu\'s arrow keys go both ways and round, Home and End to th
   assert.deepEqual(visited, steps.map(([, index]) => `Language_${index}`));
   await page.keyboard.press('Escape');
   assert.equal(await focused(), 'Count_BTN');
+  // A key typed before the menu has finished opening still moves within it (a fast typist).
+  await page.evaluate(() => {
+    const press = (key) => document.activeElement.dispatchEvent(
+      new KeyboardEvent('keydown', { key, bubbles: true, cancelable: true }));
+    press('F10');
+    press('End');
+  });
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done))));
+  assert.equal(await focused(), `Language_${last}`);
+  await page.keyboard.press('Escape');
   await w.close();
 });
 

@@ -41,8 +41,12 @@ addOnPostRun(function () {
     }
   });
   menu.addEventListener('toggle', function (event) {
+    // The toggle event comes a task later: a key pressed since the menu opened by keyboard has
+    // already moved the focus within it, and keeps it there.
     if (event.newState == 'open') {
-      items[0].focus();
+      if (!menu.contains(document.activeElement)) {
+        items[0].focus();
+      }
     } else if (returnTo && returnTo != document.body && returnTo.isConnected) {
       returnTo.focus();
     }
