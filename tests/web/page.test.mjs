@@ -295,3 +295,43 @@ test('phone layout: each row caption beside its own list, the rows in order, the
     await w.close();
   }
 });
+
+test('the message: OK takes the focus with nothing in the console; it stands over the window, inside the screen', async () => {
+  // A phone's window fills the screen's width and may run below it: the message is centred on the screen there.
+  const kScreens = [
+    { name: 'desktop', viewport: { width: 1024, height: 640 }, over: 'window' },
+    { name: 'tall desktop', viewport: { width: 1600, height: 1100 }, over: 'window' },
+    { name: 'short desktop', viewport: { width: 800, height: 300 }, over: 'screen' },
+    { name: 'phone', viewport: { width: 375, height: 800 }, over: 'screen' },
+  ];
+  for (const { name, viewport, over } of kScreens) {
+    const w = await open(browser, url, viewport);
+    const { page } = w;
+    const logged = [];
+    page.on('console', (m) => logged.push(`${m.type()}: ${m.text()}`));
+    await page.goto(url);
+    await page.waitForSelector('#Form1[data-ready]');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'MessageBox_OK', name);
+    const boxes = await page.evaluate(() => {
+      const box = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
+      const screen = { left: 0, top: 0, right: document.documentElement.clientWidth, bottom: document.documentElement.clientHeight };
+      return { message: box('MessageBox'), window: box('Form1'), screen };
+    });
+    const { message } = boxes;
+    const middle = (b) => [(b.left + b.right) / 2, (b.top + b.bottom) / 2];
+    const inside = message.left >= 0 && message.top >= 0 && message.right <= boxes.screen.right && message.bottom <= boxes.screen.bottom;
+    assert.ok(inside, `${name}: ${JSON.stringify(boxes)}`);
+    if (over == 'window') {
+      const [x, y] = middle(message);
+      const [wx, wy] = middle(boxes.window);
+      assert.ok(Math.abs(x - wx) <= 1 && Math.abs(y - wy) <= 1, `${name}: ${JSON.stringify(boxes)}`);
+    } else {
+      assert.ok(Math.abs(middle(message)[0] - boxes.screen.right / 2) <= 1, `${name}: ${JSON.stringify(boxes)}`);
+    }
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Count_BTN', name);
+    assert.deepEqual(logged, [], name);
+    await w.close();
+  }
+});

@@ -166,6 +166,23 @@ mergeInto(LibraryManager.library, {
     document.getElementById('ClientArea').before(bar);
   },
 
+  // At desktop widths the message stands over the middle of the window, as a desktop program's
+  // does, inside the screen; a phone's stylesheet centres it on the screen instead.
+  $domCentreMessage: function () {
+    var box = document.getElementById('MessageBox');
+    var form = document.getElementById('Form1').getBoundingClientRect();
+    var room = document.documentElement;
+    box.style.setProperty('--left', '0px');
+    box.style.setProperty('--top', '0px');
+    var size = box.getBoundingClientRect();
+    var at = function (middle, length, space) {
+      return Math.max(0, Math.min(Math.round(middle - length / 2), space - length)) + 'px';
+    };
+    box.style.setProperty('--left', at((form.left + form.right) / 2, size.width, room.clientWidth));
+    box.style.setProperty('--top', at((form.top + form.bottom) / 2, size.height, room.clientHeight));
+  },
+
+  kolvex_dom_create_message_box__deps: ['$domCentreMessage'],
   kolvex_dom_create_message_box: function () {
     var box = document.createElement('dialog');
     box.id = 'MessageBox';
@@ -182,10 +199,12 @@ mergeInto(LibraryManager.library, {
     ok.id = 'MessageBox_OK';
     ok.lang = 'en';
     ok.textContent = 'OK';
-    ok.autofocus = true;
     form.append(ok);
     box.append(title, text, form);
     document.getElementById('Form1').append(box);
+    addEventListener('resize', function () {
+      if (box.open) domCentreMessage();
+    });
   },
 
   kolvex_dom_place__deps: ['$domNode'],
@@ -268,10 +287,15 @@ mergeInto(LibraryManager.library, {
     domNode(name, nameLength).setAttribute('aria-label', UTF8ToString(text, textLength));
   },
 
+  kolvex_dom_show_message__deps: ['$domCentreMessage'],
   kolvex_dom_show_message: function (title, titleLength, text, textLength) {
     document.getElementById('MessageBox_title').textContent = UTF8ToString(title, titleLength);
     document.getElementById('MessageBox_text').textContent = UTF8ToString(text, textLength);
     document.getElementById('MessageBox').showModal();
+    domCentreMessage();
+    // Focused here rather than by autofocus: an autofocus element in the page from the start
+    // asks the browser to focus it at load, which it refuses while Calculate has the focus.
+    document.getElementById('MessageBox_OK').focus();
   },
 
   kolvex_dom_decimal_separator__deps: ['$domReturn'],
