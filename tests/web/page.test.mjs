@@ -335,3 +335,55 @@ test('the message: OK takes the focus with nothing in the console; it stands ove
     await w.close();
   }
 });
+
+// Where a control's picture has dark pixels, inside its border: the columns and rows that hold any.
+async function inkOf(page, selector) {
+  const shot = (await page.locator(selector).screenshot()).toString('base64');
+  return page.evaluate(async (data) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const { data: pixels } = context.getImageData(0, 0, image.width, image.height);
+    const columns = [], rows = [];
+    for (let y = 2; y < image.height - 2; ++y) {
+      for (let x = 2; x < image.width - 2; ++x) {
+        const at = 4 * (y * image.width + x);
+        if (pixels[at] + pixels[at + 1] + pixels[at + 2] < 3 * 110) {
+          columns[x] = true;
+          rows[y] = true;
+        }
+      }
+    }
+    return { width: image.width, height: image.height, columns: columns.flatMap((v, x) => (v ? [x] : [])),
+      rows: rows.flatMap((v, y) => (v ? [y] : [])) };
+  }, shot);
+}
+
+test('the lists: the widest entry clear of the arrow, the text in the middle, on a desktop and a phone', async () => {
+  // PAL's resolutions are the widest entries; the time mode shows the disk sizes.
+  const kWidest = [act('model', 3), act('mode', 1), choose('Combo1', 1), choose('Combo2', 0), choose('Combo3', 0),
+    choose('Combo4', 998), choose('Combo6', 8)];
+  for (const viewport of [{}, { width: 375, height: 800 }]) {
+    const w = await open(browser, url, viewport);
+    const { page } = w;
+    await run(w, kWidest);
+    await page.evaluate(() => document.activeElement.blur());
+    for (const list of ['Combo1', 'Combo2', 'Combo3', 'Combo4', 'Combo6']) {
+      const where = `${list}, ${viewport.width ?? 'desktop'}`;
+      const ink = await inkOf(page, `#${list}`);
+      // The text, a gap, then the arrow: the last run of dark columns.
+      let arrow = ink.columns.length - 1;
+      while (arrow > 0 && ink.columns[arrow - 1] == ink.columns[arrow] - 1) --arrow;
+      const textRight = ink.columns[arrow - 1];
+      const arrowLeft = ink.columns[arrow];
+      assert.ok(arrowLeft - textRight >= 6, `${where}: text to column ${textRight}, arrow from ${arrowLeft}`);
+      assert.ok(ink.width - ink.columns.at(-1) <= 12, `${where}: the arrow stands at the right end`);
+      const middle = (ink.rows[0] + ink.rows.at(-1)) / 2;
+      assert.ok(Math.abs(middle - ink.height / 2) <= 2, `${where}: ink from row ${ink.rows[0]} to ${ink.rows.at(-1)} of ${ink.height}`);
+    }
+    await w.close();
+  }
+});
