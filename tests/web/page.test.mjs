@@ -387,3 +387,33 @@ test('the lists: the widest entry clear of the arrow, the text in the middle, on
     await w.close();
   }
 });
+
+test('axe finds no WCAG 2 A or AA fault, on a desktop and a phone, in English and Chinese, with a report or the message', async () => {
+  const { readFile } = await import('node:fs/promises');
+  const axe = await readFile(new URL('./node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+  const kStates = {
+    report: [...kWidestTime, act('calculate')],
+    // Calculate with nothing chosen: the message stays open.
+    message: [],
+  };
+  for (const viewport of [{}, { width: 375, height: 800 }]) {
+    for (const language of [0, 1]) {
+      for (const [state, actions] of Object.entries(kStates)) {
+        const w = await open(browser, url, viewport);
+        const { page } = w;
+        await run(w, [act('language', language), ...actions]);
+        if (state == 'message') await page.click('#Count_BTN');
+        assert.equal(await page.locator('#MessageBox').evaluate((b) => b.open), state == 'message');
+        await page.addScriptTag({ content: axe });
+        const faults = await page.evaluate(async () => {
+          const { violations } = await window.axe.run(document, {
+            runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'],
+          });
+          return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+        });
+        assert.deepEqual(faults, [], `${viewport.width ?? 'desktop'}, language ${language}, ${state}`);
+        await w.close();
+      }
+    }
+  }
+});
