@@ -417,3 +417,16 @@ test('axe finds no WCAG 2 A or AA fault, on a desktop and a phone, in English an
     }
   }
 });
+
+test('a screen reader reads the controls by rows, as the window shows them, while Tab keeps the window\'s order', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  const documentOrder = await page.evaluate(() => [...document.querySelectorAll('#ClientArea :is(input, select, button, textarea)')]
+    .map((c) => (c.closest('.option') || c).id));
+  assert.deepEqual(documentOrder, ['Option2_1', 'Option2_2', 'Option2_3', 'Option1_0', 'Option1_1', 'Combo1', 'Combo2',
+    'Combo3', 'Combo4', 'Combo5', 'Combo6', 'Clear_BTN', 'Count_BTN', 'Text1']);
+  const tabOrder = await page.evaluate(() => [...document.querySelectorAll('[tabindex]')].filter((c) => c.tabIndex > 0)
+    .sort((a, b) => a.tabIndex - b.tabIndex).map((c) => (c.closest('.option') || c).id));
+  assert.deepEqual(tabOrder, exported.focusOrder);
+  await w.close();
+});
