@@ -17,9 +17,10 @@ if [ "${1:-}" = "--packaging" ]; then
     # The Windows programs' tests and installer: wine with its own fonts, and NSIS.
     packages+=(wine wine64 fonts-wine nsis)
 fi
-# The web page: emscripten builds it, fontTools cuts its font down, chromium runs its tests.
+# The web page: emscripten builds it, fontTools cuts its font down and ttfautohint hints it,
+# chromium runs its tests.
 if [ "${1:-}" = "--web" ]; then
-    packages+=(emscripten python3-fonttools python3-brotli chromium)
+    packages+=(emscripten python3-fonttools python3-brotli ttfautohint chromium)
 fi
 
 missing=()

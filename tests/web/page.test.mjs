@@ -305,3 +305,138 @@ test('phone layout: each row caption beside its own list, the rows in order, the
     await w.close();
   }
 });
+
+test('the message: OK takes the focus with nothing in the console; it stands over the window, inside the screen', async () => {
+  // A phone's window fills the screen's width and may run below it: the message is centred on the screen there.
+  const kScreens = [
+    { name: 'desktop', viewport: { width: 1024, height: 640 }, over: 'window' },
+    { name: 'tall desktop', viewport: { width: 1600, height: 1100 }, over: 'window' },
+    { name: 'short desktop', viewport: { width: 800, height: 300 }, over: 'screen' },
+    { name: 'phone', viewport: { width: 375, height: 800 }, over: 'screen' },
+  ];
+  for (const { name, viewport, over } of kScreens) {
+    const w = await open(browser, url, viewport);
+    const { page } = w;
+    const logged = [];
+    page.on('console', (m) => logged.push(`${m.type()}: ${m.text()}`));
+    await page.goto(url);
+    await page.waitForSelector('#Form1[data-ready]');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'MessageBox_OK', name);
+    const boxes = await page.evaluate(() => {
+      const box = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
+      const screen = { left: 0, top: 0, right: document.documentElement.clientWidth, bottom: document.documentElement.clientHeight };
+      return { message: box('MessageBox'), window: box('Form1'), screen };
+    });
+    const { message } = boxes;
+    const middle = (b) => [(b.left + b.right) / 2, (b.top + b.bottom) / 2];
+    const inside = message.left >= 0 && message.top >= 0 && message.right <= boxes.screen.right && message.bottom <= boxes.screen.bottom;
+    assert.ok(inside, `${name}: ${JSON.stringify(boxes)}`);
+    if (over == 'window') {
+      const [x, y] = middle(message);
+      const [wx, wy] = middle(boxes.window);
+      assert.ok(Math.abs(x - wx) <= 1 && Math.abs(y - wy) <= 1, `${name}: ${JSON.stringify(boxes)}`);
+    } else {
+      assert.ok(Math.abs(middle(message)[0] - boxes.screen.right / 2) <= 1, `${name}: ${JSON.stringify(boxes)}`);
+    }
+    await page.keyboard.press('Enter');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'Count_BTN', name);
+    assert.deepEqual(logged, [], name);
+    await w.close();
+  }
+});
+
+// Where a control's picture has dark pixels, inside its border: the columns and rows that hold any.
+async function inkOf(page, selector) {
+  const shot = (await page.locator(selector).screenshot()).toString('base64');
+  return page.evaluate(async (data) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const canvas = new OffscreenCanvas(image.width, image.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(image, 0, 0);
+    const { data: pixels } = context.getImageData(0, 0, image.width, image.height);
+    const columns = [], rows = [];
+    for (let y = 2; y < image.height - 2; ++y) {
+      for (let x = 2; x < image.width - 2; ++x) {
+        const at = 4 * (y * image.width + x);
+        if (pixels[at] + pixels[at + 1] + pixels[at + 2] < 3 * 110) {
+          columns[x] = true;
+          rows[y] = true;
+        }
+      }
+    }
+    return { width: image.width, height: image.height, columns: columns.flatMap((v, x) => (v ? [x] : [])),
+      rows: rows.flatMap((v, y) => (v ? [y] : [])) };
+  }, shot);
+}
+
+test('the lists: the widest entry clear of the arrow, the text in the middle, on a desktop and a phone', async () => {
+  // PAL's resolutions are the widest entries; the time mode shows the disk sizes.
+  const kWidest = [act('model', 3), act('mode', 1), choose('Combo1', 1), choose('Combo2', 0), choose('Combo3', 0),
+    choose('Combo4', 998), choose('Combo6', 8)];
+  for (const viewport of [{}, { width: 375, height: 800 }]) {
+    const w = await open(browser, url, viewport);
+    const { page } = w;
+    await run(w, kWidest);
+    await page.evaluate(() => document.activeElement.blur());
+    for (const list of ['Combo1', 'Combo2', 'Combo3', 'Combo4', 'Combo6']) {
+      const where = `${list}, ${viewport.width ?? 'desktop'}`;
+      const ink = await inkOf(page, `#${list}`);
+      // The text, a gap, then the arrow: the last run of dark columns.
+      let arrow = ink.columns.length - 1;
+      while (arrow > 0 && ink.columns[arrow - 1] == ink.columns[arrow] - 1) --arrow;
+      const textRight = ink.columns[arrow - 1];
+      const arrowLeft = ink.columns[arrow];
+      assert.ok(arrowLeft - textRight >= 6, `${where}: text to column ${textRight}, arrow from ${arrowLeft}`);
+      assert.ok(ink.width - ink.columns.at(-1) <= 12, `${where}: the arrow stands at the right end`);
+      const middle = (ink.rows[0] + ink.rows.at(-1)) / 2;
+      assert.ok(Math.abs(middle - ink.height / 2) <= 2, `${where}: ink from row ${ink.rows[0]} to ${ink.rows.at(-1)} of ${ink.height}`);
+    }
+    await w.close();
+  }
+});
+
+test('axe finds no WCAG 2 A or AA fault, on a desktop and a phone, in English and Chinese, with a report or the message', async () => {
+  const { readFile } = await import('node:fs/promises');
+  const axe = await readFile(new URL('./node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+  const kStates = {
+    report: [...kWidestTime, act('calculate')],
+    // Calculate with nothing chosen: the message stays open.
+    message: [],
+  };
+  for (const viewport of [{}, { width: 375, height: 800 }]) {
+    for (const language of [0, 1]) {
+      for (const [state, actions] of Object.entries(kStates)) {
+        const w = await open(browser, url, viewport);
+        const { page } = w;
+        await run(w, [act('language', language), ...actions]);
+        if (state == 'message') await page.click('#Count_BTN');
+        assert.equal(await page.locator('#MessageBox').evaluate((b) => b.open), state == 'message');
+        await page.addScriptTag({ content: axe });
+        const faults = await page.evaluate(async () => {
+          const { violations } = await window.axe.run(document, {
+            runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'],
+          });
+          return violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+        });
+        assert.deepEqual(faults, [], `${viewport.width ?? 'desktop'}, language ${language}, ${state}`);
+        await w.close();
+      }
+    }
+  }
+});
+
+test('a screen reader reads the controls by rows, as the window shows them, while Tab keeps the window\'s order', async () => {
+  const w = await open(browser, url);
+  const { page } = w;
+  const documentOrder = await page.evaluate(() => [...document.querySelectorAll('#ClientArea :is(input, select, button, textarea)')]
+    .map((c) => (c.closest('.option') || c).id));
+  assert.deepEqual(documentOrder, ['Option2_1', 'Option2_2', 'Option2_3', 'Option1_0', 'Option1_1', 'Combo1', 'Combo2',
+    'Combo3', 'Combo4', 'Combo5', 'Combo6', 'Clear_BTN', 'Count_BTN', 'Text1']);
+  const tabOrder = await page.evaluate(() => [...document.querySelectorAll('[tabindex]')].filter((c) => c.tabIndex > 0)
+    .sort((a, b) => a.tabIndex - b.tabIndex).map((c) => (c.closest('.option') || c).id));
+  assert.deepEqual(tabOrder, exported.focusOrder);
+  await w.close();
+});
