@@ -17,9 +17,10 @@ if [ "${1:-}" = "--packaging" ]; then
     # The Windows programs' tests and installer: wine with its own fonts, and NSIS.
     packages+=(wine wine64 fonts-wine nsis)
 fi
-# The web page: emscripten builds it, fontTools cuts its font down, chromium runs its tests.
+# The web page: emscripten builds it, fontTools cuts its font down, rsvg-convert draws the hosted
+# page's icons; its tests run in chromium, Firefox ESR and WebKitGTK's MiniBrowser under Xvfb.
 if [ "${1:-}" = "--web" ]; then
-    packages+=(emscripten python3-fonttools python3-brotli chromium)
+    packages+=(emscripten python3-fonttools python3-brotli librsvg2-bin chromium firefox-esr webkit2gtk-driver xvfb)
 fi
 
 missing=()
