@@ -18,9 +18,9 @@ if [ "${1:-}" = "--packaging" ]; then
     packages+=(wine wine64 fonts-wine nsis)
 fi
 # The web page: emscripten builds it, fontTools cuts its font down, rsvg-convert draws the hosted
-# page's icons; its tests run in chromium, Firefox ESR and WebKitGTK's MiniBrowser under Xvfb.
+# page's icons; its tests run in chromium, Firefox ESR and WebKitGTK's MiniBrowser (under the Xvfb above).
 if [ "${1:-}" = "--web" ]; then
-    packages+=(emscripten python3-fonttools python3-brotli librsvg2-bin chromium firefox-esr webkit2gtk-driver xvfb)
+    packages+=(emscripten python3-fonttools python3-brotli librsvg2-bin chromium firefox-esr webkit2gtk-driver)
 fi
 
 missing=()

@@ -8,8 +8,9 @@ configure_file(${HEAD} ${DIR}/head.html @ONLY)
 file(READ ${DIR}/head.html head)
 file(REMOVE ${DIR}/head.html)
 file(READ ${REGISTER} register)
-# Beyond the one-file page's policy, exactly the manifest and the worker from the page's folder.
-foreach(marker "content=\"default-src 'none';" "</head>" "</body>")
+# Beyond the one-file page's policy, exactly the manifest, its icons (chromium loads them under the
+# page's policy) and the worker, all from the page's own folder.
+foreach(marker "content=\"default-src 'none';" " img-src " "</head>" "</body>")
     string(FIND "${page}" "${marker}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "${PAGE} has no ${marker} to build the hosted page on")
@@ -17,6 +18,7 @@ foreach(marker "content=\"default-src 'none';" "</head>" "</body>")
 endforeach()
 string(REPLACE "content=\"default-src 'none';" "content=\"default-src 'none'; manifest-src 'self'; worker-src 'self';"
        page "${page}")
+string(REPLACE " img-src " " img-src 'self' " page "${page}")
 string(REPLACE "</head>" "${head}</head>" page "${page}")
 string(REPLACE "</body>" "${register}</body>" page "${page}")
 file(WRITE ${DIR}/index.html "${page}")
