@@ -17,4 +17,4 @@ emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOLVEX_FRO
 cmake --build build-web -j "$(nproc)" --target kolvex-calculator-page kolvex-calculator-hosted
 page=build-web/ui/web/kolvex-calculator.html
 echo "built $page: $(wc -c <"$page") bytes, $(gzip -9 -c "$page" | wc -c) gzipped"
-echo "built build-web/ui/web/hosted/: $(cd build-web/ui/web/hosted && ls | tr '\n' ' ')"
+echo "built build-web/ui/web/hosted/: $(cd build-web/ui/web/hosted && stat -c '%n %s bytes' -- * | paste -sd, - | sed 's/,/, /g')"

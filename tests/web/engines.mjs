@@ -24,7 +24,7 @@ const kFirefox = '/usr/bin/firefox-esr';
 const kWebKitDriver = '/usr/bin/WebKitWebDriver';
 const kMiniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 const kPackages = JSON.parse(readFileSync(new URL('./package-lock.json', import.meta.url), 'utf8')).packages;
-export const driverVersion = (name) => kPackages[`node_modules/${name}`].version;
+const packageVersion = (name) => kPackages[`node_modules/${name}`].version;
 
 // Set before the page's own script runs; problems() reads it.
 const kRecorder = `<script>window.kolvexProblems=[];` +
@@ -84,7 +84,7 @@ const normalRole = (role, tag) => (tag == 'SELECT' && role == 'button' ? 'combob
 async function launchFirefox() {
   const browser = await puppeteer.launch({ browser: 'firefox', executablePath: kFirefox, headless: true });
   return {
-    version: await browser.version(),
+    version: `${await browser.version()} through puppeteer-core ${packageVersion('puppeteer-core')}`,
     stop: () => browser.close(),
     async open(url, { width, height, locale }) {
       const context = await browser.createBrowserContext();
@@ -170,7 +170,7 @@ async function launchWebKit() {
   const first = await session('en-US');
   const version = (await first.getCapabilities()).get('browserVersion');
   return {
-    version: `WebKitGTK ${version}`,
+    version: `WebKitGTK ${version} through WebKitWebDriver and selenium-webdriver ${packageVersion('selenium-webdriver')}`,
     async stop() {
       for (const { driver, process: p } of drivers.values()) {
         await driver.quit();
