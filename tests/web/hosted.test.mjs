@@ -31,9 +31,9 @@ after(async () => {
 
 const sha256 = (bytes) => createHash('sha256').update(bytes).digest('hex');
 
-// The files under the sub-path, each from `files` if given there, else from the build.
-async function publish(files = {}) {
-  const folder = join(root, 'site', kSubPath);
+// The files under a sub-path, each from `files` if given there, else from the build.
+async function publish(files = {}, subPath = kSubPath) {
+  const folder = join(root, 'site', subPath);
   await rm(folder, { recursive: true, force: true });
   await cp(hostedFolder, folder, { recursive: true });
   for (const [name, bytes] of Object.entries(files)) await writeFile(join(folder, name), bytes);
@@ -55,8 +55,8 @@ async function browse() {
   return { context, page, problems, requests, messages: [] };
 }
 
-async function load(w) {
-  const response = await w.page.goto(host.url + kSubPath);
+async function load(w, subPath = kSubPath) {
+  const response = await w.page.goto(host.url + subPath);
   await w.page.waitForSelector('#Form1[data-ready]');
   return response;
 }
@@ -92,9 +92,8 @@ const update = (page) => page.evaluate(async () => {
   return worker.state;
 });
 
-// The SHA-256 of each file in the store, read through the page.
-const stored = (page) => page.evaluate(async () => {
-  const [name] = await caches.keys();
+// The SHA-256 of each file in a store, read through the page.
+const stored = (page, name) => page.evaluate(async (name) => {
   const cache = await caches.open(name);
   const out = {};
   for (const request of await cache.keys()) {
@@ -103,7 +102,7 @@ const stored = (page) => page.evaluate(async () => {
     out[new URL(request.url).pathname.split('/').pop()] = Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
   }
   return out;
-});
+}, name);
 
 // The SHA-256 of each file of the build that the worker stores: all but itself.
 async function built() {
@@ -114,8 +113,10 @@ async function built() {
   return out;
 }
 
-// The name of the store the build's worker fills.
-const storeName = async () => (await readFile(join(hostedFolder, 'service-worker.js'), 'utf8')).match(/'(kolvex-calculator-[^']+)'/)[1];
+// The name of the store the build's worker fills in a folder, from the worker's version.
+const kVersion = /const kVersion = '([^']+)'/;
+const workerVersion = async () => (await readFile(join(hostedFolder, 'service-worker.js'), 'utf8')).match(kVersion)[1];
+const storeName = (subPath, version) => `kolvex-calculator ${host.url}${subPath} ${version}`;
 
 const act = (kind, index = 0, list) => ({ kind, index, list });
 const choose = (list, index) => act('choose', index, list);
@@ -123,25 +124,36 @@ const kLargestSize = [act('model', 3), act('mode', 0), choose('Combo1', 0), choo
   choose('Combo4', 0), choose('Combo5', 13), act('calculate')];
 const report = (page) => page.$eval('#Text1', (box) => box.value);
 
+// A second copy on the same host, in another folder, keeps its own store.
+const kOtherPath = 'x/';
+
 test('the hosted page: installable, kept after one visit, and with no network a reload still calculates', async () => {
-  await publish();
+  const version = await workerVersion();
+  const stores = [];
   const w = await browse();
-  await load(w);
-  assert.deepEqual(await settled(w.page), { active: 'activated', stores: [await storeName()] });
-  const cdp = await w.context.newCDPSession(w.page);
-  assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
-  const manifest = await cdp.send('Page.getAppManifest');
-  assert.deepEqual(manifest.errors, []);
-  assert.equal(manifest.url, host.url + kSubPath + 'manifest.webmanifest');
-  assert.deepEqual(await stored(w.page), await built());
-  assert.ok(w.requests.every((address) => address.startsWith(host.url + kSubPath)), w.requests.join('\n'));
+  for (const subPath of [kSubPath, kOtherPath]) {
+    await publish({}, subPath);
+    await load(w, subPath);
+    stores.push(storeName(subPath, version));
+    assert.deepEqual(await settled(w.page), { active: 'activated', stores }, subPath);
+    const cdp = await w.context.newCDPSession(w.page);
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, [], subPath);
+    const manifest = await cdp.send('Page.getAppManifest');
+    assert.deepEqual(manifest.errors, [], subPath);
+    assert.equal(manifest.url, host.url + subPath + 'manifest.webmanifest');
+    assert.deepEqual(await stored(w.page, stores.at(-1)), await built(), subPath);
+    assert.ok(w.requests.every((address) => address.startsWith(host.url + subPath)), w.requests.join('\n'));
+    w.requests.length = 0;
+  }
 
   await w.context.setOffline(true);
   const before = hits;
-  const response = await load(w);
-  assert.ok(response.fromServiceWorker(), 'the page came from the worker');
-  for (const a of kLargestSize) await apply(w, a);
-  assert.match(await report(w.page), /: 7751\.9531 GB\r?\n/);
+  for (const subPath of [kSubPath, kOtherPath]) {
+    const response = await load(w, subPath);
+    assert.ok(response.fromServiceWorker(), `the page in ${subPath} came from the worker`);
+    for (const a of kLargestSize) await apply(w, a);
+    assert.match(await report(w.page), /: 7751\.9531 GB\r?\n/);
+  }
   assert.equal(hits, before, 'nothing reached the host');
   assert.deepEqual(w.problems, []);
 });
@@ -168,8 +180,8 @@ test('an older version\'s store is replaced whole, and not while the host still 
   const worker = await readFile(join(hostedFolder, 'service-worker.js'), 'utf8');
   const page = await readFile(join(hostedFolder, 'index.html'), 'utf8');
   const oldPage = page.replace('<head>', '<head><meta name="kolvex-older" content="">');
-  const oldStore = 'kolvex-calculator-0.1-0123456789abcdef';
-  const oldWorker = worker.replace(/'kolvex-calculator-[^']+'/, `'${oldStore}'`).replace(sha256(page), sha256(oldPage));
+  const oldStore = storeName(kSubPath, '0.1-0123456789abcdef');
+  const oldWorker = worker.replace(kVersion, "const kVersion = '0.1-0123456789abcdef'").replace(sha256(page), sha256(oldPage));
   assert.notEqual(oldWorker, worker);
   await publish({ 'index.html': oldPage, 'service-worker.js': oldWorker });
   const w = await browse();
@@ -186,8 +198,9 @@ test('an older version\'s store is replaced whole, and not while the host still 
   await publish();
   await load(w);
   assert.equal(await update(w.page), 'activated');
-  assert.deepEqual((await settled(w.page)).stores, [await storeName()]);
-  assert.deepEqual(await stored(w.page), await built());
+  const newStore = storeName(kSubPath, await workerVersion());
+  assert.deepEqual((await settled(w.page)).stores, [newStore]);
+  assert.deepEqual(await stored(w.page, newStore), await built());
   await w.context.setOffline(true);
   await load(w);
   assert.equal(await older(), false, 'the new version\'s page, with no network');
