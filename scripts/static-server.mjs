@@ -11,16 +11,18 @@ import { pathToFileURL } from 'node:url';
 const kTypes = { '.html': 'text/html; charset=utf-8', '.png': 'image/png', '.json': 'application/json',
   '.js': 'text/javascript; charset=utf-8', '.webmanifest': 'application/manifest+json' };
 
-// Resolves with { server, url } once listening; port 0 takes any free one.
-export function serve(folder, port = 0) {
+// Resolves with { server, url } once listening; port 0 takes any free one. A test may pass
+// rewrite(address, file, body) to change what a file's body is served as.
+export function serve(folder, port = 0, rewrite = (address, file, body) => body) {
   const root = normalize(folder + sep);
   const server = createServer(async (request, response) => {
-    let path = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+    const address = new URL(request.url, 'http://127.0.0.1');
+    let path = decodeURIComponent(address.pathname);
     if (path.endsWith('/')) path += 'index.html';
     const file = normalize(join(root, path));
     try {
       if (!file.startsWith(root)) throw new Error('outside the folder');
-      const body = await readFile(file);
+      const body = rewrite(address, file, await readFile(file));
       response.writeHead(200, { 'Content-Type': kTypes[extname(file)] ?? 'application/octet-stream' });
       response.end(body);
     } catch {

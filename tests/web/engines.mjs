@@ -8,21 +8,24 @@
 // - WebKit reports a <select> as role "button": roleIs() takes it as "combobox", as the others give it;
 // - the locale comes from a BiDi override per context in Firefox, from LANG of the driver process
 //   in WebKit (one WebKitWebDriver per locale).
+// A <textarea> gives CR LF back as LF in every engine, by HTML's rule; seen() takes each line break
+// for the CR LF the report has.
 import puppeteer from 'puppeteer-core';
 import { Builder, By, Capabilities, Key } from 'selenium-webdriver';
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
-import { createServer as createHttpServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
-import { readFileSync } from 'node:fs';
-import { basename, dirname, extname, join, normalize, sep } from 'node:path';
+import { existsSync, readFileSync, readdirSync } from 'node:fs';
+import { basename, dirname, extname } from 'node:path';
 import { pageFile } from './page_driver.mjs';
+import { serve } from '../../scripts/static-server.mjs';
 
 export const kEngines = ['firefox', 'webkit'];
 
 const kFirefox = '/usr/bin/firefox-esr';
 const kWebKitDriver = '/usr/bin/WebKitWebDriver';
-const kMiniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+// In the machine's own multiarch folder: /usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser.
+const kMiniBrowser = readdirSync('/usr/lib').map((arch) => `/usr/lib/${arch}/webkit2gtk-4.1/MiniBrowser`)
+  .find((path) => existsSync(path));
 const kPackages = JSON.parse(readFileSync(new URL('./package-lock.json', import.meta.url), 'utf8')).packages;
 const packageVersion = (name) => kPackages[`node_modules/${name}`].version;
 
@@ -33,27 +36,9 @@ const kRecorder = `<script>window.kolvexProblems=[];` +
   `(function(log){console.error=function(){kolvexProblems.push([].join.call(arguments,' '));` +
   `return log.apply(console,arguments)}})(console.error);</script>`;
 
-// The page's folder on 127.0.0.1; with ?record the page gets the recorder as its first script.
-function servePage(folder) {
-  const root = normalize(folder + sep);
-  const server = createHttpServer(async (request, response) => {
-    const address = new URL(request.url, 'http://127.0.0.1');
-    const file = normalize(join(root, decodeURIComponent(address.pathname)));
-    try {
-      if (!file.startsWith(root)) throw new Error('outside the folder');
-      let body = await readFile(file);
-      if (extname(file) == '.html' && address.searchParams.has('record')) {
-        body = body.toString('utf8').replace(/<head>/i, (head) => head + kRecorder);
-      }
-      response.writeHead(200, { 'Content-Type': extname(file) == '.html' ? 'text/html; charset=utf-8' : 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404, { 'Content-Type': 'text/plain' });
-      response.end('not found\n');
-    }
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({ server, url: `http://127.0.0.1:${server.address().port}/` })));
-}
+// With ?record the page gets the recorder as its first script.
+const recorded = (address, file, body) => (extname(file) == '.html' && address.searchParams.has('record')
+  ? body.toString('utf8').replace(/<head>/i, (head) => head + kRecorder) : body);
 
 function freePort() {
   return new Promise((resolve, reject) => {
@@ -231,7 +216,7 @@ async function launchWebKit() {
 // is usable, in the shape page_driver.mjs's apply() and seen() take.
 export async function start(engine) {
   const launched = await (engine == 'firefox' ? launchFirefox() : launchWebKit());
-  const { server, url } = await servePage(dirname(pageFile));
+  const { server, url } = await serve(dirname(pageFile), 0, recorded);
   const address = url + basename(pageFile);
   return {
     version: launched.version,
