@@ -18,9 +18,11 @@ if [ "${1:-}" = "--packaging" ]; then
     packages+=(wine wine64 fonts-wine nsis)
 fi
 # The web page: emscripten builds it, fontTools cuts its font down and ttfautohint hints it,
-# chromium runs its tests.
+# rsvg-convert draws the hosted page's icons; its tests run in chromium, Firefox ESR and WebKitGTK's
+# MiniBrowser (under the Xvfb above).
 if [ "${1:-}" = "--web" ]; then
-    packages+=(emscripten python3-fonttools python3-brotli ttfautohint chromium)
+    packages+=(emscripten python3-fonttools python3-brotli ttfautohint librsvg2-bin chromium firefox-esr
+        webkit2gtk-driver)
 fi
 
 missing=()

@@ -1,22 +1,28 @@
 // A static file server for the calculator's page on 127.0.0.1 only: it serves the files of one
-// folder and nothing else. As a program it prints the page's address and runs until stopped:
-//   node scripts/static-server.mjs <folder> [port]
+// folder and nothing else, index.html for the folder's own address. As a program it prints the
+// page's address and runs until stopped:
+//   node scripts/static-server.mjs <folder> [port] [page]
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize, sep } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-const kTypes = { '.html': 'text/html; charset=utf-8', '.png': 'image/png', '.json': 'application/json' };
+// A service worker is registered only when it comes as JavaScript.
+const kTypes = { '.html': 'text/html; charset=utf-8', '.png': 'image/png', '.json': 'application/json',
+  '.js': 'text/javascript; charset=utf-8', '.webmanifest': 'application/manifest+json' };
 
-// Resolves with { server, url } once listening; port 0 takes any free one.
-export function serve(folder, port = 0) {
+// Resolves with { server, url } once listening; port 0 takes any free one. A test may pass
+// rewrite(address, file, body) to change what a file's body is served as.
+export function serve(folder, port = 0, rewrite = (address, file, body) => body) {
   const root = normalize(folder + sep);
   const server = createServer(async (request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+    const address = new URL(request.url, 'http://127.0.0.1');
+    let path = decodeURIComponent(address.pathname);
+    if (path.endsWith('/')) path += 'index.html';
     const file = normalize(join(root, path));
     try {
       if (!file.startsWith(root)) throw new Error('outside the folder');
-      const body = await readFile(file);
+      const body = rewrite(address, file, await readFile(file));
       response.writeHead(200, { 'Content-Type': kTypes[extname(file)] ?? 'application/octet-stream' });
       response.end(body);
     } catch {
@@ -31,7 +37,7 @@ export function serve(folder, port = 0) {
 }
 
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
-  const [folder, port = '8018'] = process.argv.slice(2);
+  const [folder, port = '8018', page = ''] = process.argv.slice(2);
   const { url } = await serve(folder, Number(port));
-  console.log(`The calculator: ${url}kolvex-calculator.html (Ctrl+C stops the server)`);
+  console.log(`The calculator: ${url}${page} (Ctrl+C stops the server)`);
 }
