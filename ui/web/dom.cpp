@@ -210,13 +210,13 @@ EM_JS(void, jsSetCaption, (const char* name, int nameLength, const char* caption
     (node.querySelector('.caption') || node).textContent = UTF8ToString(caption, captionLength);
 });
 
-EM_JS(void, jsFitCaption, (const char* name, int nameLength), {
+EM_JS(void, jsFitCaption, (const char* name, int nameLength, int narrowest), {
     var node = document.getElementById(UTF8ToString(name, nameLength));
     node.style.removeProperty('--fit');
     var room = node.clientWidth;
     var needed = node.scrollWidth;
     if (room > 0 && needed > room) {
-        node.style.setProperty('--fit', Math.max(0.7, room / needed).toFixed(3));
+        node.style.setProperty('--fit', Math.max(narrowest / 100, room / needed).toFixed(3));
     }
 });
 
@@ -374,8 +374,8 @@ void setCaption(std::string_view name, std::string_view caption) {
     jsSetCaption(name.data(), length(name), caption.data(), length(caption));
 }
 
-void fitCaption(std::string_view name) {
-    jsFitCaption(name.data(), length(name));
+void fitCaption(std::string_view name, int narrowestPercent) {
+    jsFitCaption(name.data(), length(name), narrowestPercent);
 }
 
 int selectedIndex(std::string_view list) {
