@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/view.h"
+#include "ui/window_layout.h"
 
 #include <QString>
 #include <QWidget>
@@ -10,7 +11,7 @@
 class QAbstractButton;
 class QComboBox;
 
-namespace ui {
+namespace ui::qt {
 class Form1;
 }
 
