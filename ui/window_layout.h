@@ -14,8 +14,10 @@
 #include <string_view>
 
 // The calculator's window as every front-end builds it: each control's kind, container, caption,
-// place, keyboard order and state at start, and what each list offers at start. A front-end reads
-// this table and nothing else for the layout; only fonts and pixels are its own.
+// place, keyboard order, state at start and what a user's act on it raises, what each list offers
+// at start, and the window's few rules (focus, list height, narrowed captions). A front-end reads
+// this and nothing else for the layout and the binding; only fonts, pixels and toolkit calls are
+// its own.
 namespace ui::layout {
 
 // Twips, 1/1440 inch, 15 to a pixel at 96 dots per inch; Left and Top from the top-left corner of
