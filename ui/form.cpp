@@ -29,6 +29,53 @@ void Form::onLoad() {
     lang::runLoadStep(m_settings);
 }
 
+void Form::optionClicked(Control option) {
+    raise(option, layout::Kind::OptionButton);
+}
+
+void Form::listChosen(Control list) {
+    raise(list, layout::Kind::DropDownList);
+}
+
+void Form::buttonClicked(Control button) {
+    raise(button, layout::Kind::CommandButton);
+}
+
+void Form::languageItemChosen(int index) {
+    onLanguageChosen(static_cast<std::int16_t>(index));
+}
+
+void Form::raise(Control c, layout::Kind kind) {
+    const layout::ControlLayout& row = layout::controlLayout(c);
+    if (row.kind != kind) {
+        return;
+    }
+    switch (row.raises) {
+    case layout::Event::None:
+        return;
+    case layout::Event::ModelChosen:
+        return onModelChosen(row.element);
+    case layout::Event::ModeChosen:
+        return onModeChosen(row.element);
+    case layout::Event::SystemChosen:
+        return onVideoSystemChosen();
+    case layout::Event::QualityChosen:
+        return onQualityChosen();
+    case layout::Event::ResolutionChosen:
+        return onResolutionChosen();
+    case layout::Event::SpeedChosen:
+        return onSpeedChosen();
+    case layout::Event::DurationChosen:
+        return onDurationChosen();
+    case layout::Event::HddSizeChosen:
+        return onHddSizeChosen();
+    case layout::Event::Calculate:
+        return onCalculateClicked();
+    case layout::Event::Clear:
+        return onClearClicked();
+    }
+}
+
 void Form::onModelChosen(std::int16_t element) {
     const bool wasChosen = m_settings.ModelChosen;
     calc::chooseModel(m_settings, element);

@@ -5,6 +5,7 @@
 #include "lang/language_texts.h"
 #include "ui/view.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +14,10 @@
 #include <string_view>
 
 // The calculator's window as every front-end builds it: each control's kind, container, caption,
-// place, keyboard order and state at start, and what each list offers at start. A front-end reads
-// this table and nothing else for the layout; only fonts and pixels are its own.
+// place, keyboard order, state at start and what a user's act on it raises, what each list offers
+// at start, and the window's few rules (focus, list height, narrowed captions). A front-end reads
+// this and nothing else for the layout and the binding; only fonts, pixels and toolkit calls are
+// its own.
 namespace ui::layout {
 
 // Twips, 1/1440 inch, 15 to a pixel at 96 dots per inch; Left and Top from the top-left corner of
@@ -35,17 +38,34 @@ constexpr int toPixels(int twips, int dpi) {
 
 enum class Kind : std::uint8_t { Frame, OptionButton, DropDownList, Label, CommandButton, TextBox };
 
+// What a user's act on a control makes the form do: the handler it runs. An option's element, its
+// index in its control array, goes with it. Frames, row captions and the result box raise nothing.
+enum class Event : std::uint8_t {
+    None,
+    ModelChosen, // Option2
+    ModeChosen,  // Option1
+    SystemChosen,
+    QualityChosen,
+    ResolutionChosen,
+    SpeedChosen,
+    DurationChosen,
+    HddSizeChosen,
+    Calculate,
+    Clear,
+};
+
 struct ControlLayout {
+    Control id;            // the control of this row, which is also the row's index
     std::string_view name; // the layout name: "Frame3", "Option2_1" for Option2(1), "Combo5"
     Kind kind;
-    std::string_view container; // empty for the client area, else the frame's name
-    std::string_view caption;   // the caption at start; empty for a list or the result box
+    std::optional<Control> container; // the frame it lies in; none for the client area
+    std::string_view caption;         // the caption at start; empty for a list or the result box
     Twips at;
-    int tabIndex;                                  // 0 to 22, unique; frames and labels never take the focus
-    bool enabled;                                  // at start
-    bool visible;                                  // at start
-    std::int16_t element = -1;                     // an option button's index in its control array, -1 elsewhere
-    std::optional<Control> control = std::nullopt; // the control the form reaches, if any
+    int tabIndex;         // 0 to 22, unique; frames and labels never take the focus
+    bool enabled;         // at start
+    bool visible;         // at start
+    Event raises;         // what a click or a choice on it runs in the form
+    std::int16_t element; // an option button's index in its control array, -1 elsewhere
 };
 
 // The window.
@@ -76,129 +96,60 @@ inline constexpr std::array<std::string_view, 9> kChineseFontFamilies = {
     "Microsoft YaHei UI", "AR PL UMing TW", "AR PL New Sung", "Noto Sans CJK TC",
 };
 
-namespace detail {
-constexpr std::string_view caption(lang::Item item) {
-    return lang::kInitialCaptions[item];
-}
-} // namespace detail
+// The layout is in twips, 15 to a pixel at 96 dots per inch; each front-end places its controls in
+// pixels of that density, which its toolkit scales to the screen.
+inline constexpr int kDesignDpi = 96;
 
-// By container, each container's children in stacking order (a later one lies above an earlier
-// one); every frame comes before its children.
-inline constexpr std::array<ControlLayout, 23> kControls = {{
-    {"Frame3", Kind::Frame, "", kModelFrameCaption, {120, 120, 8175, 615}, 18, true, true},
-    {"Option2_1", Kind::OptionButton, "Frame3", calc::kModelCaptions[0], {120, 240, 1215, 255}, 22, true, true, 1},
-    {"Option2_3", Kind::OptionButton, "Frame3", calc::kModelCaptions[2], {2760, 240, 1815, 255}, 21, true, true, 3},
-    {"Option2_2", Kind::OptionButton, "Frame3", calc::kModelCaptions[1], {1560, 240, 855, 255}, 20, true, true, 2},
-    {"Frame2", Kind::Frame, "", "", {120, 720, 8175, 615}, 15, true, true},
-    {"Option1_1",
-     Kind::OptionButton,
-     "Frame2",
-     detail::caption(lang::TimeOption),
-     {3240, 240, 4455, 255},
-     17,
-     false,
-     true,
-     1,
-     Control::Option1_1},
-    {"Option1_0",
-     Kind::OptionButton,
-     "Frame2",
-     detail::caption(lang::CapacityOption),
-     {240, 240, 2655, 255},
-     16,
-     false,
-     true,
-     0,
-     Control::Option1_0},
-    {"Text1", Kind::TextBox, "", "", {4320, 1440, 3975, 3135}, 10, true, true},
-    {"Frame1", Kind::Frame, "", "", {120, 1320, 4095, 3255}, 0, true, true},
-    {"Combo5", Kind::DropDownList, "Frame1", "", {2400, 2280, 1575, 300}, 13, false, true, -1, Control::Combo5},
-    {"Clear_BTN",
-     Kind::CommandButton,
-     "Frame1",
-     detail::caption(lang::ClearButton),
-     {480, 2760, 1335, 375},
-     11,
-     false,
-     true,
-     -1,
-     Control::Clear_BTN},
-    {"Combo1", Kind::DropDownList, "Frame1", "", {2400, 360, 1575, 300}, 5, false, true, -1, Control::Combo1},
-    {"Combo2", Kind::DropDownList, "Frame1", "", {2400, 840, 1575, 300}, 4, false, true, -1, Control::Combo2},
-    {"Combo3", Kind::DropDownList, "Frame1", "", {2400, 1320, 1575, 300}, 3, false, true, -1, Control::Combo3},
-    {"Combo4", Kind::DropDownList, "Frame1", "", {2400, 1800, 1575, 300}, 2, false, true, -1, Control::Combo4},
-    {"Count_BTN",
-     Kind::CommandButton,
-     "Frame1",
-     detail::caption(lang::CalculateButton),
-     {2160, 2760, 1335, 375},
-     1,
-     true,
-     true,
-     -1,
-     Control::Count_BTN},
-    {"Combo6", Kind::DropDownList, "Frame1", "", {2400, 2280, 1575, 300}, 19, false, false, -1, Control::Combo6},
-    {"Label1_5",
-     Kind::Label,
-     "Frame1",
-     detail::caption(lang::HddSizeLabel),
-     {120, 2280, 2175, 375},
-     14,
-     false,
-     false,
-     -1,
-     Control::Label1_5},
-    {"Label1_4",
-     Kind::Label,
-     "Frame1",
-     detail::caption(lang::DurationLabel),
-     {120, 2280, 1935, 375},
-     12,
-     false,
-     true,
-     -1,
-     Control::Label1_4},
-    {"Label1_0",
-     Kind::Label,
-     "Frame1",
-     detail::caption(lang::VideoSystemLabel),
-     {120, 360, 2175, 375},
-     9,
-     false,
-     true,
-     -1,
-     Control::Label1_0},
-    {"Label1_1",
-     Kind::Label,
-     "Frame1",
-     detail::caption(lang::QualityLabel),
-     {120, 840, 2175, 375},
-     8,
-     false,
-     true,
-     -1,
-     Control::Label1_1},
-    {"Label1_2",
-     Kind::Label,
-     "Frame1",
-     detail::caption(lang::ResolutionLabel),
-     {120, 1320, 2175, 375},
-     7,
-     false,
-     true,
-     -1,
-     Control::Label1_2},
-    {"Label1_3",
-     Kind::Label,
-     "Frame1",
-     detail::caption(lang::SpeedLabel),
-     {120, 1800, 2175, 375},
-     6,
-     false,
-     true,
-     -1,
-     Control::Label1_3},
-}};
+// An open list shows this many entries, then scrolls.
+inline constexpr int kVisibleEntries = 14;
+
+// The Language menu and its items, the control array Language(0) to Language(4).
+inline constexpr std::string_view kLanguageMenuName = "Language_Main";
+inline constexpr std::string_view kLanguageItemsName = "Language";
+
+// Every control, in the order of ui::Control; by container, each container's children in stacking
+// order (a later one lies above an earlier one), every frame before its children.
+// clang-format off
+inline constexpr std::array<ControlLayout, kControlCount> kControls = [] {
+    using enum Control;
+    using enum Kind;
+    using enum Event;
+    using enum lang::Item;
+    const auto t = [](lang::Item item) { return lang::kInitialCaptions[item]; };
+    const auto model = [](std::size_t i) { return calc::kModelCaptions[i]; };
+    constexpr std::optional<Control> client;
+    return std::array<ControlLayout, kControlCount>{{
+    // control  name         kind           in      caption              left   top   width height tab on     shown  raises            element
+    {Frame3,    "Frame3",    Frame,         client, kModelFrameCaption,  {120,  120,  8175, 615},  18, true,  true,  None,             -1},
+    {Option2_1, "Option2_1", OptionButton,  Frame3, model(0),            {120,  240,  1215, 255},  22, true,  true,  ModelChosen,      1},
+    {Option2_3, "Option2_3", OptionButton,  Frame3, model(2),            {2760, 240,  1815, 255},  21, true,  true,  ModelChosen,      3},
+    {Option2_2, "Option2_2", OptionButton,  Frame3, model(1),            {1560, 240,  855,  255},  20, true,  true,  ModelChosen,      2},
+    {Frame2,    "Frame2",    Frame,         client, "",                  {120,  720,  8175, 615},  15, true,  true,  None,             -1},
+    {Option1_1, "Option1_1", OptionButton,  Frame2, t(TimeOption),       {3240, 240,  4455, 255},  17, false, true,  ModeChosen,       1},
+    {Option1_0, "Option1_0", OptionButton,  Frame2, t(CapacityOption),   {240,  240,  2655, 255},  16, false, true,  ModeChosen,       0},
+    {Text1,     "Text1",     TextBox,       client, "",                  {4320, 1440, 3975, 3135}, 10, true,  true,  None,             -1},
+    {Frame1,    "Frame1",    Frame,         client, "",                  {120,  1320, 4095, 3255}, 0,  true,  true,  None,             -1},
+    {Combo5,    "Combo5",    DropDownList,  Frame1, "",                  {2400, 2280, 1575, 300},  13, false, true,  DurationChosen,   -1},
+    {Clear_BTN, "Clear_BTN", CommandButton, Frame1, t(ClearButton),      {480,  2760, 1335, 375},  11, false, true,  Clear,            -1},
+    {Combo1,    "Combo1",    DropDownList,  Frame1, "",                  {2400, 360,  1575, 300},  5,  false, true,  SystemChosen,     -1},
+    {Combo2,    "Combo2",    DropDownList,  Frame1, "",                  {2400, 840,  1575, 300},  4,  false, true,  QualityChosen,    -1},
+    {Combo3,    "Combo3",    DropDownList,  Frame1, "",                  {2400, 1320, 1575, 300},  3,  false, true,  ResolutionChosen, -1},
+    {Combo4,    "Combo4",    DropDownList,  Frame1, "",                  {2400, 1800, 1575, 300},  2,  false, true,  SpeedChosen,      -1},
+    {Count_BTN, "Count_BTN", CommandButton, Frame1, t(CalculateButton),  {2160, 2760, 1335, 375},  1,  true,  true,  Calculate,        -1},
+    {Combo6,    "Combo6",    DropDownList,  Frame1, "",                  {2400, 2280, 1575, 300},  19, false, false, HddSizeChosen,    -1},
+    {Label1_5,  "Label1_5",  Label,         Frame1, t(HddSizeLabel),     {120,  2280, 2175, 375},  14, false, false, None,             -1},
+    {Label1_4,  "Label1_4",  Label,         Frame1, t(DurationLabel),    {120,  2280, 1935, 375},  12, false, true,  None,             -1},
+    {Label1_0,  "Label1_0",  Label,         Frame1, t(VideoSystemLabel), {120,  360,  2175, 375},  9,  false, true,  None,             -1},
+    {Label1_1,  "Label1_1",  Label,         Frame1, t(QualityLabel),     {120,  840,  2175, 375},  8,  false, true,  None,             -1},
+    {Label1_2,  "Label1_2",  Label,         Frame1, t(ResolutionLabel),  {120,  1320, 2175, 375},  7,  false, true,  None,             -1},
+    {Label1_3,  "Label1_3",  Label,         Frame1, t(SpeedLabel),       {120,  1800, 2175, 375},  6,  false, true,  None,             -1},
+    }};
+}();
+// clang-format on
+
+constexpr const ControlLayout& controlLayout(Control c) {
+    return kControls[static_cast<std::size_t>(c)];
+}
 
 // The list a row caption names for a screen reader, by the row caption's control.
 constexpr std::optional<Control> listOfRowCaption(Control label) {
@@ -220,18 +171,14 @@ constexpr std::optional<Control> listOfRowCaption(Control label) {
     }
 }
 
-// The entry of kControls named `name`; the name must be there.
-constexpr const ControlLayout& controlNamed(std::string_view name) {
+// The option button that raises `choice` (a model or mode choice) for `element`, if there is one.
+constexpr std::optional<Control> optionRaising(Event choice, int element) {
     for (const ControlLayout& c : kControls) {
-        if (c.name == name) {
-            return c;
+        if (c.kind == Kind::OptionButton && c.raises == choice && c.element == element) {
+            return c.id;
         }
     }
-    return kControls[0]; // not reached for a name of the table; a constant evaluation fails earlier
-}
-
-constexpr const ControlLayout& controlLayout(Control c) {
-    return controlNamed(controlName(c));
+    return std::nullopt;
 }
 
 constexpr bool takesFocus(Kind kind) {
@@ -247,59 +194,105 @@ inline constexpr std::size_t kFocusableCount = [] {
     return n;
 }();
 
-inline constexpr std::array<std::string_view, kFocusableCount> kFocusOrder = [] {
-    std::array<std::string_view, kFocusableCount> order{};
+inline constexpr std::array<Control, kFocusableCount> kFocusOrder = [] {
+    std::array<Control, kFocusableCount> order{};
     std::size_t next = 0;
-    for (int tab = 0; tab < static_cast<int>(kControls.size()); ++tab) {
+    for (int tab = 0; tab < kControlCount; ++tab) {
         for (const ControlLayout& c : kControls) {
             if (c.tabIndex == tab && takesFocus(c.kind)) {
-                order[next++] = c.name;
+                order[next++] = c.id;
             }
         }
     }
     return order;
 }();
 
+// The control that has the focus as the window opens: the first in focus order a user can reach.
+inline constexpr Control kStartFocus = [] {
+    for (const Control c : kFocusOrder) {
+        if (controlLayout(c).enabled && controlLayout(c).visible) {
+            return c;
+        }
+    }
+    return kFocusOrder[0];
+}();
+
+// A row caption wider than its label is drawn in a narrower cut of its font, as little narrower as
+// it takes and no narrower than this share of the font's own width, where it stops being readable.
+inline constexpr int kNarrowestCaptionPercent = 70;
+
+// How wide a caption and its room are, in pixels, drawn in one cut of the font.
+struct CaptionRoom {
+    int text;
+    int room;
+};
+
+// The cut of its font a row caption is drawn in. `own` is the font's own width and `step` the
+// smallest change of it, in the toolkit's units (a stretch in percent, a character width in pixels);
+// `measure(cut)` measures the caption in that cut, `own` being the plain font. A cut is about as much
+// narrower as the caption is too wide; the steps after that first guess make up for the rounding of
+// character widths and for fonts that have a condensed face of their own. A caption that does not
+// fit even the narrowest cut is drawn in that.
+template <class Measure>
+constexpr int captionCut(int own, int step, Measure measure) {
+    CaptionRoom m = measure(own);
+    if (m.text <= m.room) {
+        return own;
+    }
+    const int narrowest = std::max(1, own * kNarrowestCaptionPercent / 100);
+    for (int cut = std::max(narrowest, own * m.room / std::max(m.text, 1));; cut -= step) {
+        m = measure(cut);
+        if (m.text <= m.room || cut - step < narrowest) {
+            return cut;
+        }
+    }
+}
+
 // What a list offers at start: Combo3 the entries of the 4CH model in NTSC, Combo4 the 999 speeds.
 std::size_t entryCount(Control list);
 std::string entryText(Control list, std::size_t entry);
 
-// Every control the form reaches is in the table, under its own name, exactly once; the tab
-// indices are 0 to 22 without gaps; a control's container is a frame listed before it.
+// Row i is control i under its own name; the tab indices are 0 to 22 without gaps; a control's
+// container is a frame listed before it; an option raises a mode or model choice with its element,
+// a list a choice, a button Calculate or Clear, and nothing else raises anything.
 static_assert(
     [] {
         for (int i = 0; i < kControlCount; ++i) {
-            int found = 0;
-            for (const ControlLayout& c : kControls) {
-                found += c.control == static_cast<Control>(i) && c.name == controlName(static_cast<Control>(i));
+            const ControlLayout& c = kControls[static_cast<std::size_t>(i)];
+            int tabs = 0;
+            for (int j = 0; j < kControlCount; ++j) {
+                const ControlLayout& other = kControls[static_cast<std::size_t>(j)];
+                tabs += other.tabIndex == i;
+                if (j != i && other.name == c.name) {
+                    return false;
+                }
             }
-            if (found != 1) {
+            if (c.id != static_cast<Control>(i) || tabs != 1) {
                 return false;
             }
-        }
-        for (int tab = 0; tab < static_cast<int>(kControls.size()); ++tab) {
-            int found = 0;
-            for (const ControlLayout& c : kControls) {
-                found += c.tabIndex == tab;
-            }
-            if (found != 1) {
+            if (c.container && (*c.container >= c.id || controlLayout(*c.container).kind != Kind::Frame)) {
                 return false;
             }
-        }
-        for (std::size_t i = 0; i < kControls.size(); ++i) {
-            if (kControls[i].container.empty()) {
-                continue;
-            }
-            bool before = false;
-            for (std::size_t j = 0; j < i; ++j) {
-                before = before || (kControls[j].name == kControls[i].container && kControls[j].kind == Kind::Frame);
-            }
-            if (!before) {
+            const bool option = c.raises == Event::ModelChosen || c.raises == Event::ModeChosen;
+            const bool list = c.raises >= Event::SystemChosen && c.raises <= Event::HddSizeChosen;
+            const bool button = c.raises == Event::Calculate || c.raises == Event::Clear;
+            if ((c.kind == Kind::OptionButton) != option || (c.kind == Kind::DropDownList) != list ||
+                (c.kind == Kind::CommandButton) != button || option != (c.element >= 0)) {
                 return false;
             }
         }
         return true;
     }(),
-    "each control once, tab indices 0 to 22, frames before their children");
+    "row i is control i, tab indices 0 to 22, frames before their children, events fit the kinds");
 
 } // namespace ui::layout
+
+namespace ui {
+
+// The layout name of a control, which is also its widget's objectName, its element's id and how
+// tests and logs print it: "Option1_0" for Option1(0), "Combo3", "Count_BTN".
+constexpr std::string_view controlName(Control c) {
+    return layout::controlLayout(c).name;
+}
+
+} // namespace ui

@@ -5,5 +5,5 @@
 
 int main(int argc, char* argv[]) {
     kolvex_bench::Probe probe;
-    return ui::runProgram(argc, argv, [&probe](ui::Form1& window) { probe.reportWhenIdle(window); });
+    return ui::qt::runProgram(argc, argv, [&probe](ui::qt::Form1& window) { probe.reportWhenIdle(window); });
 }

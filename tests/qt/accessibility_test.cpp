@@ -54,7 +54,7 @@ protected:
     }
     void TearDown() override { QAccessible::setActive(false); }
 
-    ui::Form1 m_window;
+    ui::qt::Form1 m_window;
 };
 
 // Each list is announced by the caption of its row (its name, and the label that labels it), in

@@ -45,7 +45,7 @@ protected:
         return control<Widget>(m_window, name);
     }
 
-    ui::Form1 m_window;
+    ui::qt::Form1 m_window;
 };
 
 // The advances of the ASCII characters in the result box's font.
@@ -198,7 +198,7 @@ TEST_F(DrawingTest, EveryCaptionIsDrawnWholeInEveryLanguage) {
 TEST_F(DrawingTest, FrameTitlesSitInTheBorderClearOfTheOptions) {
     for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
         SCOPED_TRACE(name);
-        auto* frame = dynamic_cast<ui::FrameBox*>(find(QLatin1String(name)));
+        auto* frame = dynamic_cast<ui::qt::FrameBox*>(find(QLatin1String(name)));
         ASSERT_NE(frame, nullptr);
         const QRect border = frame->borderRect();
         const QRect title = frame->titleRect();
@@ -233,7 +233,7 @@ TEST_F(DrawingTest, AnOptionTakesAClickAnywhereInItsRectangle) {
 TEST_F(DrawingTest, TheMessageBoxShowsItsWholeTitleAndCentresItsText) {
     bool seen = false;
     QTimer::singleShot(0, &m_window, [&] {
-        auto* box = dynamic_cast<ui::MessageBox*>(QApplication::activeModalWidget());
+        auto* box = dynamic_cast<ui::qt::MessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         seen = true;
         EXPECT_EQ(box->windowTitle(), QStringLiteral("Kolvex_calculator"));

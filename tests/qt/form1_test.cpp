@@ -51,7 +51,7 @@ protected:
     }
     QString resultText() const { return find<QPlainTextEdit>(QStringLiteral("Text1"))->toPlainText(); }
 
-    ui::Form1 m_window;
+    ui::qt::Form1 m_window;
     ModalGuard m_guard;
 };
 
@@ -143,6 +143,9 @@ TEST_F(WindowTest, EveryViewCallReachesTheControlOfItsName) {
     for (const auto& call : calls) {
         for (int i = 0; i < ui::kControlCount; ++i) {
             const auto c = static_cast<ui::Control>(i);
+            if (ui::layout::controlLayout(c).kind == ui::layout::Kind::Frame) {
+                continue; // a frame takes its controls with it
+            }
             SCOPED_TRACE(std::string(call.name) + " " + std::string(ui::controlName(c)));
             ASSERT_NE(control(m_window, c), nullptr);
             std::vector<bool> expected = states(call.state);
@@ -412,7 +415,7 @@ TEST_F(WindowTest, EveryWayOfChoosingAnEntryReachesTheHandler) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ui::Form1 window;
+        ui::qt::Form1 window;
         ASSERT_TRUE(showWindow(window));
         clickOption(window, QStringLiteral("Option2_1"));
         clickOption(window, QStringLiteral("Option1_0"));

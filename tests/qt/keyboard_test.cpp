@@ -121,7 +121,7 @@ protected:
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     }
 
-    ui::Form1 m_window;
+    ui::qt::Form1 m_window;
     std::unique_ptr<ModalGuard> m_guard = std::make_unique<ModalGuard>();
 };
 

@@ -50,7 +50,7 @@ protected:
     QString resultText() const { return control<QPlainTextEdit>(m_window, QStringLiteral("Text1"))->toPlainText(); }
 
     const QString m_point = qEnvironmentVariable("KOLVEX_EXPECT_DECIMAL_POINT", QStringLiteral("."));
-    ui::Form1 m_window;
+    ui::qt::Form1 m_window;
     ModalGuard m_guard;
 };
 

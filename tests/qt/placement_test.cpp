@@ -39,7 +39,7 @@ TEST(PlacementTest, TheWindowIsCentredOrKeepsItsTopLeftCornerInTheAvailableArea)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ui::placeOnScreen(c.window, c.available), c.expected);
+        EXPECT_EQ(ui::qt::placeOnScreen(c.window, c.available), c.expected);
     }
 }
 

@@ -69,7 +69,7 @@ protected:
 
     QWidget* find(const char* name) const { return control(m_window, QLatin1String(name)); }
 
-    ui::Form1 m_window;
+    ui::qt::Form1 m_window;
     double m_scale = 1.0;
 };
 

@@ -76,7 +76,7 @@ int main(int argc, char* argv[]) {
     const QDir docs(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
     const QString everyLanguage = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
-    ui::Form1 window;
+    ui::qt::Form1 window;
     if (!kolvex_test::showWindow(window)) {
         std::fprintf(stderr, "the window was not shown\n");
         return 1;

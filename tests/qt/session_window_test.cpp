@@ -72,7 +72,7 @@ bool pickFromOpenList(QComboBox* box, int entry) {
 class WindowDriver : public Driver {
 public:
     // `sabotage` breaks the freshly opened window, to prove that the checks see the real widgets.
-    explicit WindowDriver(std::function<void(Form1&)> sabotage = {}) : m_sabotage(std::move(sabotage)) {
+    explicit WindowDriver(std::function<void(qt::Form1&)> sabotage = {}) : m_sabotage(std::move(sabotage)) {
         // A message box runs its own event loop, in which this timer fires at once.
         m_closer.setInterval(0);
         QObject::connect(&m_closer, &QTimer::timeout, [this] { closeMessageBox(); });
@@ -81,7 +81,7 @@ public:
     void restart() override {
         m_window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_window = std::make_unique<Form1>();
+        m_window = std::make_unique<qt::Form1>();
         if (!kolvex_test::showWindow(*m_window)) {
             ADD_FAILURE() << "the window was not shown";
         }
@@ -136,9 +136,8 @@ public:
     Message lastMessage() const override { return m_messages.back(); }
     std::string decimalSeparator() const override { return QLocale::system().decimalPoint().toStdString(); }
     const calc::RecordSettings* record() const override { return &m_window->form().settings(); }
-    std::optional<bool> checked(std::string_view option) const override {
-        const QString name = QString::fromUtf8(option.data(), static_cast<qsizetype>(option.size()));
-        return control<QRadioButton>(*m_window, name)->isChecked();
+    std::optional<bool> checked(Control option) const override {
+        return static_cast<QRadioButton*>(widget(option))->isChecked();
     }
 
 private:
@@ -162,8 +161,8 @@ private:
         QTest::mouseClick(ok, Qt::LeftButton);
     }
 
-    std::function<void(Form1&)> m_sabotage;
-    std::unique_ptr<Form1> m_window;
+    std::function<void(qt::Form1&)> m_sabotage;
+    std::unique_ptr<qt::Form1> m_window;
     std::array<QWidget*, kControlCount> m_controls{};
     std::vector<Message> m_messages;
     QTimer m_closer;
@@ -180,20 +179,22 @@ TEST(RealWindowSessionTest, RandomSessionsOnTheRealWindowKeepEveryProperty) {
 TEST(RealWindowSessionTest, ABrokenWindowFailsWithAShortSession) {
     const struct {
         const char* name;
-        std::function<void(Form1&)> sabotage;
+        std::function<void(qt::Form1&)> sabotage;
         std::string property;
         std::size_t maxActions;
     } cases[] = {
-        {"Combo3 choice not bound", [](Form1& w) { control<QComboBox>(w, QStringLiteral("Combo3"))->disconnect(&w); },
+        {"Combo3 choice not bound",
+         [](qt::Form1& w) { control<QComboBox>(w, QStringLiteral("Combo3"))->disconnect(&w); },
          "the record holds the value of every selected entry", 5},
         {"Language menu not bound",
-         [](Form1& w) {
+         [](qt::Form1& w) {
              for (int i = 0; i < 5; ++i) {
                  control<QAction>(w, QStringLiteral("Language_%1").arg(i))->disconnect(&w);
              }
          },
          "captions follow the language", 1},
-        {"Clear not bound", [](Form1& w) { control<QAbstractButton>(w, QStringLiteral("Clear_BTN"))->disconnect(&w); },
+        {"Clear not bound",
+         [](qt::Form1& w) { control<QAbstractButton>(w, QStringLiteral("Clear_BTN"))->disconnect(&w); },
          "Clear empties the result box", 9},
     };
     for (const auto& c : cases) {

@@ -20,8 +20,8 @@ namespace {
 // with it. The window must stay, with its size and its report.
 TEST(WaylandWindowTest, AMaximiseRequestKeepsTheWindowItsSizeAndItsReport) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
-    ui::Form1 window;
-    ui::start(window);
+    ui::qt::Form1 window;
+    ui::qt::start(window);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     // The app id by which the compositor finds the desktop entry, and with it the icon.
     EXPECT_TRUE(QFile::exists(QStringLiteral(KOLVEX_DESKTOP_ENTRIES "/") + QGuiApplication::desktopFileName() +

@@ -32,13 +32,13 @@ QString captionOf(const QWidget* w) {
     return {};
 }
 
-bool showWindow(ui::Form1& window) {
-    ui::start(window);
+bool showWindow(ui::qt::Form1& window) {
+    ui::qt::start(window);
     return QTest::qWaitForWindowExposed(&window);
 }
 
-bool showActiveWindow(ui::Form1& window) {
-    ui::start(window);
+bool showActiveWindow(ui::qt::Form1& window) {
+    ui::qt::start(window);
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/view.h"
+#include "ui/window_layout.h"
 
 #include <QString>
 #include <QWidget>
@@ -10,7 +11,7 @@
 class QAbstractButton;
 class QComboBox;
 
-namespace ui {
+namespace ui::qt {
 class Form1;
 }
 
@@ -25,11 +26,11 @@ QString expectedTitle();
 QString captionOf(const QWidget* w);
 
 // Starts the window as the program does; true once it is on screen.
-bool showWindow(ui::Form1& window);
+bool showWindow(ui::qt::Form1& window);
 
 // Starts the window as the program does and makes it the active window; true once it is, so that
 // the keyboard reaches it.
-bool showActiveWindow(ui::Form1& window);
+bool showActiveWindow(ui::qt::Form1& window);
 
 // A control of the window by its layout name ("Combo4", "Option2_1", "Language_3").
 template <class Widget = QWidget>

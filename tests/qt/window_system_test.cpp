@@ -58,7 +58,7 @@ TEST(WindowSystemGuardTest, AFatalMessageWhileTheWindowOpensEndsWithTheWarningsT
                 qputenv("DISPLAY", QByteArray(c.display));
                 qunsetenv("WAYLAND_DISPLAY");
                 qunsetenv("QT_MESSAGE_PATTERN");
-                ui::WindowSystemGuard guard("kolvex-calculator");
+                ui::qt::WindowSystemGuard guard("kolvex-calculator");
                 qWarning("%s", kWarning);
                 if (c.windowShown) {
                     guard.windowShown();

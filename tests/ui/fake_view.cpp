@@ -1,12 +1,11 @@
 #include "tests/ui/fake_view.h"
 
-#include "calc/value_tables.h"
-#include "lang/captions.h"
-#include "ui/captioned_controls.h"
+#include "ui/window_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace ui::testing {
 namespace {
@@ -30,28 +29,16 @@ std::size_t FakeView::slot(Control list) {
     return it == kLists.end() ? 0 : static_cast<std::size_t>(it - kLists.begin());
 }
 
+// The window as its description has it at start.
 FakeView::FakeView() {
-    for (const auto& [control, item] : kCaptionedControls) {
-        m_controls[index(control)].caption = lang::kInitialCaptions[item];
+    for (const layout::ControlLayout& row : layout::kControls) {
+        m_controls[index(row.id)] = {row.enabled, row.visible, std::string(row.caption)};
     }
     m_resultName = initialResultBoxName();
-    m_controls[index(Control::Count_BTN)].enabled = true;
-    m_controls[index(Control::Label1_5)].visible = false;
-    m_controls[index(Control::Combo6)].visible = false;
-
-    m_entries[0].assign(calc::kVideoSystemEntries.begin(), calc::kVideoSystemEntries.end());
-    m_entries[1].assign(calc::kQualityEntries.begin(), calc::kQualityEntries.end());
-    for (const auto& e : calc::resolutionRow(1, 0)) {
-        m_entries[2].emplace_back(e.text);
-    }
-    for (std::size_t k = 0; k < calc::kSpeedEntryCount; ++k) {
-        m_entries[3].push_back(calc::speedEntryText(k));
-    }
-    for (const auto& e : calc::kRecordHours) {
-        m_entries[4].emplace_back(e.text);
-    }
-    for (const auto& e : calc::kHddSizes) {
-        m_entries[5].emplace_back(e.text);
+    for (std::size_t i = 0; i < kLists.size(); ++i) {
+        for (std::size_t entry = 0; entry < layout::entryCount(kLists[i]); ++entry) {
+            m_entries[i].push_back(layout::entryText(kLists[i], entry));
+        }
     }
 }
 
@@ -108,29 +95,37 @@ std::string FakeView::decimalSeparator() const {
     return m_separator;
 }
 
+void FakeWindow::clickModel(std::int16_t element) {
+    click(layout::Event::ModelChosen, element);
+}
+
 void FakeWindow::clickMode(std::int16_t element) {
-    if (reachable(view, element == 0 ? Control::Option1_0 : Control::Option1_1)) {
-        form.onModeChosen(element);
+    click(layout::Event::ModeChosen, element);
+}
+
+void FakeWindow::click(layout::Event choice, std::int16_t element) {
+    const std::optional<Control> option = layout::optionRaising(choice, element);
+    if (!option) {
+        ADD_FAILURE() << "no option raises element " << element;
+    } else if (reachable(view, *option)) {
+        form.optionClicked(*option);
     }
 }
 
 void FakeWindow::clear() {
     if (reachable(view, Control::Clear_BTN)) {
-        form.onClearClicked();
+        form.buttonClicked(Control::Clear_BTN);
     }
 }
 
 void FakeWindow::choose(Control list, int entry) {
-    const auto slot = std::find(kLists.begin(), kLists.end(), list) - kLists.begin();
-    if (slot == std::ssize(kLists) || !reachable(view, list)) {
+    if (std::find(kLists.begin(), kLists.end(), list) == kLists.end() || !reachable(view, list)) {
         ADD_FAILURE() << "cannot choose in " << name(list);
         return;
     }
     ASSERT_TRUE(entry >= 0 && static_cast<std::size_t>(entry) < view.entries(list).size()) << "no entry " << entry;
     view.choose(list, entry);
-    void (Form::*const handlers[])() = {&Form::onVideoSystemChosen, &Form::onQualityChosen,  &Form::onResolutionChosen,
-                                        &Form::onSpeedChosen,       &Form::onDurationChosen, &Form::onHddSizeChosen};
-    (form.*handlers[slot])();
+    form.listChosen(list);
 }
 
 void FakeWindow::choose(Control list, std::string_view text) {

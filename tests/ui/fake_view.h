@@ -2,6 +2,7 @@
 
 #include "ui/form.h"
 #include "ui/view.h"
+#include "ui/window_layout.h"
 
 #include <array>
 #include <cstdint>
@@ -79,13 +80,17 @@ struct FakeWindow {
 
     FakeWindow() { form.onLoad(); }
 
-    void clickModel(std::int16_t element) { form.onModelChosen(element); }
-    void clickMode(std::int16_t element);
+    void clickModel(std::int16_t element); // Option2(element)
+    void clickMode(std::int16_t element);  // Option1(element)
     void choose(Control list, int entry);
     void choose(Control list, std::string_view text);
-    void calculate() { form.onCalculateClicked(); }
+    void calculate() { form.buttonClicked(Control::Count_BTN); }
     void clear();
-    void language(std::int16_t index) { form.onLanguageChosen(index); }
+    void language(std::int16_t index) { form.languageItemChosen(index); }
+
+private:
+    // The option that raises `choice` for `element`, as a user clicks it.
+    void click(layout::Event choice, std::int16_t element);
 };
 
 } // namespace ui::testing

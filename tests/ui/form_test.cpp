@@ -236,6 +236,37 @@ TEST(FormTest, EachHandlerMakesItsCallsInOrder) {
     }
 }
 
+// A front-end passes each toolkit event to the entry point of its kind of control; one given a
+// control of another kind (a list's number through the option entry point, a frame's anywhere)
+// runs no handler, rather than the handler of whatever the row names.
+TEST(FormTest, AnEntryPointGivenAControlOfAnotherKindDoesNothing) {
+    const struct {
+        const char* name;
+        void (Form::*raise)(Control);
+        layout::Kind kind;
+    } entryPoints[] = {
+        {"option clicked", &Form::optionClicked, layout::Kind::OptionButton},
+        {"list chosen", &Form::listChosen, layout::Kind::DropDownList},
+        {"button clicked", &Form::buttonClicked, layout::Kind::CommandButton},
+    };
+    FakeWindow w;
+    typicalUse(w);
+    w.calculate();
+    w.view.takeLog();
+    const Snapshot before = snapshot(w);
+    for (const auto& entry : entryPoints) {
+        for (const layout::ControlLayout& row : layout::kControls) {
+            if (row.kind == entry.kind) {
+                continue;
+            }
+            SCOPED_TRACE(std::string(entry.name) + " with " + std::string(row.name));
+            (w.form.*entry.raise)(row.id);
+            EXPECT_EQ(w.view.takeLog(), Log{});
+            EXPECT_TRUE(snapshot(w) == before);
+        }
+    }
+}
+
 TEST(FormTest, SwitchTo16CHKeepsTheSelectedEntryWithTheNewModelsRates) {
     FakeWindow w;
     path(w, 4);

@@ -243,10 +243,13 @@ private:
             return r != nullptr ? r->ResolutionChosen : d.enabled(Control::Combo4);
         case Control::Clear_BTN:
             return m_reportShown;
-        case Control::Count_BTN:
-            return true;
-        default: // both rows of durations and disk sizes
+        case Control::Combo5:
+        case Control::Label1_4:
+        case Control::Combo6:
+        case Control::Label1_5:
             return d.selectedIndex(Control::Combo4) >= 0;
+        default: // Calculate, the model options, the frames and the result box, from the start
+            return true;
         }
     }
 
@@ -298,18 +301,18 @@ private:
 
     std::optional<Failure> checkMarks(const Driver& d) {
         const struct {
-            const char* name;
+            Control option;
             bool shown;
-        } options[] = {{"Option2_1", m_model == 1},
-                       {"Option2_2", m_model == 2},
-                       {"Option2_3", m_model == 3},
-                       {"Option1_0", m_mode == 0},
-                       {"Option1_1", m_mode == 1}};
+        } options[] = {{Control::Option2_1, m_model == 1},
+                       {Control::Option2_2, m_model == 2},
+                       {Control::Option2_3, m_model == 3},
+                       {Control::Option1_0, m_mode == 0},
+                       {Control::Option1_1, m_mode == 1}};
         for (const auto& o : options) {
-            const std::optional<bool> checked = d.checked(o.name);
+            const std::optional<bool> checked = d.checked(o.option);
             if (checked && *checked != o.shown) {
                 return Failure{"the last model and mode chosen, and no other option, show the check mark",
-                               std::string(o.name) + (*checked ? " is checked" : " is not checked")};
+                               name(o.option) + (*checked ? " is checked" : " is not checked")};
             }
         }
         return std::nullopt;

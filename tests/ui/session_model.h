@@ -53,9 +53,9 @@ public:
     virtual std::string decimalSeparator() const = 0;
     // The window's settings record, or null when out of reach; the checks that need it are skipped.
     virtual const calc::RecordSettings* record() const = 0;
-    // Whether an option button ("Option2_1", "Option1_0") shows its check mark, or nothing when the
+    // Whether an option button (Option2_1, Option1_0) shows its check mark, or nothing when the
     // driver cannot tell; the check is then skipped.
-    virtual std::optional<bool> checked(std::string_view /*option*/) const { return std::nullopt; }
+    virtual std::optional<bool> checked(Control /*option*/) const { return std::nullopt; }
 };
 
 // Options and lists while enabled (lists also visible), Clear while enabled; the rest always.

@@ -84,7 +84,8 @@ export async function seen(w) {
     const out = { enabled: {}, visible: {}, captions: {}, selected: {} };
     for (const name of names.controls) {
       const element = document.getElementById(name);
-      const control = element.querySelector('input') || element;
+      // An option's radio is its own child; a frame's belong to its options.
+      const control = element.querySelector(':scope > input') || element;
       out.enabled[name] = control instanceof HTMLLabelElement ? !control.hasAttribute('data-disabled') : !control.disabled;
       out.visible[name] = element.checkVisibility();
       if (names.captioned.includes(name)) out.captions[name] = (element.querySelector('.caption') || element).textContent;

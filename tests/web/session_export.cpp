@@ -127,8 +127,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::string focusOrder;
-    for (const std::string_view name : ui::layout::kFocusOrder) {
-        focusOrder += (focusOrder.empty() ? "" : ",") + json(name);
+    for (const Control c : ui::layout::kFocusOrder) {
+        focusOrder += (focusOrder.empty() ? "" : ",") + json(controlName(c));
     }
     // And the window's facts the browser tests check the page against.
     std::string rowCaptions, languages;

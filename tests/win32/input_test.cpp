@@ -52,7 +52,7 @@ void openByClick(const ui::win32::Form1& form, Control list) {
 TEST(Win32InputTest, TheResultBoxTakesTypingUntilCalculateOrClearReplacesIt) {
     OpenWindow window;
     const ui::win32::Form1& form = window.form;
-    HWND text1 = form.controlNamed("Text1");
+    HWND text1 = form.control(Control::Text1);
     const ReportChoice c{1, 0, 1, 2, 0, 9, 4};
     setUp(form, c);
     click(form.control(Control::Count_BTN));
@@ -145,8 +145,8 @@ TEST(Win32InputTest, EachWayOfChoosingRunsTheHandlerOnceAndLeavingAnOpenListRuns
         SCOPED_TRACE(c.name);
         OpenWindow window;
         const ui::win32::Form1& form = window.form;
-        click(form.controlNamed("Option2_1"));
-        click(form.controlNamed("Option1_0"));
+        click(form.control(Control::Option2_1));
+        click(form.control(Control::Option1_0));
         focused(form, Control::Combo1);
         c.before(form, Control::Combo1);
         c.steps(form, Control::Combo1);
@@ -186,40 +186,44 @@ TEST(Win32InputTest, AfterEscapeFromAnOpenListTheReportIsThatOfTheEntriesShown) 
         EXPECT_EQ(selected(form, c.list), before) << "Escape took another entry";
         const ReportChoice shown = shownChoice(form, 1, 0);
         click(form.control(Control::Count_BTN));
-        EXPECT_EQ(textOf(form.controlNamed("Text1")), reportOf(shown, 0, regionalDecimalSeparator()));
+        EXPECT_EQ(textOf(form.control(Control::Text1)), reportOf(shown, 0, regionalDecimalSeparator()));
     }
 }
 
 // The control with the focus is disabled or hidden by a handler: the focus goes on as Tab would,
 // to the next control in keyboard order a user can reach.
 TEST(Win32InputTest, TheFocusGoesOnAsTabWouldWhenItsControlIsDisabledOrHidden) {
-    const auto nextStop = [](const ui::win32::Form1& form, std::string_view from) {
+    // A stop is a control, or for an option its frame.
+    const auto stop = [](Control c) {
+        const layout::ControlLayout& info = layout::controlLayout(c);
+        return controlName(info.kind == layout::Kind::OptionButton ? *info.container : c);
+    };
+    const auto nextStop = [&](const ui::win32::Form1& form, Control from) {
         const auto at = std::find(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), from);
         const auto n = static_cast<std::ptrdiff_t>(layout::kFocusOrder.size());
         for (std::ptrdiff_t step = 1; step < n; ++step) {
-            const std::string_view name =
+            const Control next =
                 layout::kFocusOrder[static_cast<std::size_t>((at - layout::kFocusOrder.begin() + step) % n)];
-            HWND control = form.controlNamed(name);
+            HWND control = form.control(next);
             if (IsWindowEnabled(control) && IsWindowVisible(control)) {
-                const layout::ControlLayout& info = layout::controlNamed(name);
-                return info.kind == layout::Kind::OptionButton ? info.container : name;
+                return stop(next);
             }
         }
         return std::string_view("(none)");
     };
-    const auto stopOf = [](const ui::win32::Form1& form, HWND focus) {
+    const auto stopOf = [&](const ui::win32::Form1& form, HWND focus) {
         for (const layout::ControlLayout& c : layout::kControls) {
-            if (form.controlNamed(c.name) == focus) {
-                return c.kind == layout::Kind::OptionButton ? c.container : c.name;
+            if (form.control(c.id) == focus) {
+                return stop(c.id);
             }
         }
         return std::string_view("(none)");
     };
     // A click on an option takes the focus first; its notification alone leaves the focus on the
     // list until the mode handler hides it.
-    const auto modeChosen = [](const char* option) {
+    const auto modeChosen = [](Control option) {
         return [option](const ui::win32::Form1& form) {
-            HWND button = form.controlNamed(option);
+            HWND button = form.control(option);
             SendMessageW(form.handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                          reinterpret_cast<LPARAM>(button));
             pumpAsProgram(form);
@@ -228,13 +232,13 @@ TEST(Win32InputTest, TheFocusGoesOnAsTabWouldWhenItsControlIsDisabledOrHidden) {
     const struct {
         const char* name;
         int mode;
-        std::string_view focus;
+        Control focus;
         std::function<void(const ui::win32::Form1&)> action;
     } cases[] = {
-        {"Clear pressed with Space", 0, "Clear_BTN", [](const auto& form) { press(form, VK_SPACE); }},
-        {"Clear pressed with Return", 1, "Clear_BTN", [](const auto& form) { press(form, VK_RETURN); }},
-        {"the duration list hidden by the time mode", 0, "Combo5", modeChosen("Option1_1")},
-        {"the disk size list hidden by the capacity mode", 1, "Combo6", modeChosen("Option1_0")},
+        {"Clear pressed with Space", 0, Control::Clear_BTN, [](const auto& form) { press(form, VK_SPACE); }},
+        {"Clear pressed with Return", 1, Control::Clear_BTN, [](const auto& form) { press(form, VK_RETURN); }},
+        {"the duration list hidden by the time mode", 0, Control::Combo5, modeChosen(Control::Option1_1)},
+        {"the disk size list hidden by the capacity mode", 1, Control::Combo6, modeChosen(Control::Option1_0)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -242,7 +246,7 @@ TEST(Win32InputTest, TheFocusGoesOnAsTabWouldWhenItsControlIsDisabledOrHidden) {
         const ui::win32::Form1& form = window.form;
         setUp(form, ReportChoice{1, c.mode, 1, 2, 0, 9, 4});
         click(form.control(Control::Count_BTN));
-        HWND focus = form.controlNamed(c.focus);
+        HWND focus = form.control(c.focus);
         SendMessageW(form.handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
         ASSERT_EQ(GetFocus(), focus);
         c.action(form);
@@ -258,7 +262,7 @@ TEST(Win32InputTest, AnUnexpectedMessageBoxFailsTheStepThatOpenedItAndIsClosed) 
     const ui::win32::Form1& form = window.form;
     EXPECT_NONFATAL_FAILURE(click(form.control(Control::Count_BTN)), "the click on \"Calculate\"");
     EXPECT_TRUE(IsWindowEnabled(form.handle())) << "the message box is still open";
-    EXPECT_EQ(textOf(form.controlNamed("Text1")), "");
+    EXPECT_EQ(textOf(form.control(Control::Text1)), "");
 }
 
 } // namespace

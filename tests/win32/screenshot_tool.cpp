@@ -129,8 +129,8 @@ Image everyLanguage() {
     using namespace kolvex_test;
     OpenWindow window;
     const ui::win32::Form1& form = window.form;
-    click(form.controlNamed("Option2_1"));
-    click(form.controlNamed("Option1_1"));
+    click(form.control(Control::Option2_1));
+    click(form.control(Control::Option1_1));
     choose(form, Control::Combo1, 1);
     choose(form, Control::Combo2, 4);
     int longest = 0;
@@ -193,7 +193,7 @@ Image afterKeys(bool typed) {
     setUp(form, ui::testing::ReportChoice{1, 0, 1, 2, 0, 9, 4});
     click(form.control(Control::Count_BTN));
     if (typed) {
-        HWND text1 = form.controlNamed("Text1");
+        HWND text1 = form.control(Control::Text1);
         RECT box{};
         GetClientRect(text1, &box);
         clickAt(form, text1, POINT{4, box.bottom - 4});

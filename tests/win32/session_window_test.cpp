@@ -27,9 +27,9 @@ public:
     void apply(const Action& a) override {
         switch (a.kind) {
         case Kind::Model:
-            return kolvex_test::click(form().controlNamed("Option2_" + std::to_string(a.index)));
+            return kolvex_test::click(form().control(*layout::optionRaising(layout::Event::ModelChosen, a.index)));
         case Kind::Mode:
-            return kolvex_test::click(form().controlNamed("Option1_" + std::to_string(a.index)));
+            return kolvex_test::click(form().control(*layout::optionRaising(layout::Event::ModeChosen, a.index)));
         case Kind::Choose:
             return kolvex_test::choose(form(), a.list, a.index);
         case Kind::Calculate:
@@ -52,7 +52,7 @@ public:
         return static_cast<int>(SendMessageW(form().control(list), CB_GETCURSEL, 0, 0));
     }
     // The edit control keeps the text as it was set, CR LF line ends included.
-    std::string resultText() const override { return textOf(form().controlNamed("Text1")); }
+    std::string resultText() const override { return textOf(form().control(Control::Text1)); }
     std::size_t messageCount() const override { return m_closer->seen().size(); }
     Message lastMessage() const override {
         const kolvex_test::SeenMessage& m = m_closer->seen().back();
@@ -60,8 +60,8 @@ public:
     }
     std::string decimalSeparator() const override { return kolvex_test::regionalDecimalSeparator(); }
     const calc::RecordSettings* record() const override { return &form().form().settings(); }
-    std::optional<bool> checked(std::string_view option) const override {
-        return SendMessageW(form().controlNamed(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    std::optional<bool> checked(Control option) const override {
+        return SendMessageW(form().control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
 
 private:

@@ -69,8 +69,8 @@ void chooseLanguage(const ui::win32::Form1& window, int index) {
 
 void setUp(const ui::win32::Form1& window, const ui::testing::ReportChoice& c) {
     using ui::Control;
-    click(window.controlNamed("Option2_" + std::to_string(c.model)));
-    click(window.controlNamed("Option1_" + std::to_string(c.mode)));
+    click(window.control(*ui::layout::optionRaising(ui::layout::Event::ModelChosen, c.model)));
+    click(window.control(*ui::layout::optionRaising(ui::layout::Event::ModeChosen, c.mode)));
     choose(window, Control::Combo1, c.system);
     choose(window, Control::Combo2, c.quality);
     choose(window, Control::Combo3, c.resolution);

@@ -54,7 +54,7 @@ int dpiOf(HWND window) {
 TEST(Win32WindowTest, TheWidestReportOfEachLanguageShowsOneLineOfTheResultBoxPerLine) {
     OpenWindow window;
     const ui::win32::Form1& form = window.form;
-    HWND text1 = form.controlNamed("Text1");
+    HWND text1 = form.control(Control::Text1);
     for (int mode = 0; mode < 2; ++mode) {
         const auto font = reinterpret_cast<HFONT>(SendMessageW(text1, WM_GETFONT, 0, 0));
         const std::map<int, Choice> choices = widestChoices(font, mode);
@@ -113,10 +113,10 @@ TEST(Win32WindowTest, EachLanguageReportsWithTheRegionalSeparatorInFontsThatHave
         for (const Choice& c : {Choice{3, 0, 1, 1, 2, 2, 13}, Choice{1, 1, 1, 4, 2, 998, 8}}) {
             setUp(f, c);
             click(f.control(Control::Count_BTN));
-            const std::string report = textOf(f.controlNamed("Text1"));
+            const std::string report = textOf(f.control(Control::Text1));
             EXPECT_EQ(report, reportOf(c, language, regionalDecimalSeparator()));
             EXPECT_NE(report.find(regionalDecimalSeparator()), std::string::npos);
-            EXPECT_TRUE(holds(f.controlNamed("Text1"))) << report;
+            EXPECT_TRUE(holds(f.control(Control::Text1))) << report;
         }
     }
 }
@@ -147,9 +147,9 @@ TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
         GetClientRect(form, &client);
         EXPECT_EQ(client.right, layout::toPixels(layout::kClientWidth, dpi));
         EXPECT_EQ(client.bottom, layout::toPixels(layout::kClientHeight, dpi));
-        const layout::ControlLayout& text1 = layout::controlNamed("Text1");
+        const layout::ControlLayout& text1 = layout::controlLayout(Control::Text1);
         RECT r{};
-        GetWindowRect(window.form.controlNamed("Text1"), &r);
+        GetWindowRect(window.form.control(Control::Text1), &r);
         MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
         EXPECT_EQ(r.left, layout::toPixels(text1.at.left, dpi));
         EXPECT_EQ(r.right - r.left, layout::toPixels(text1.at.width, dpi));
@@ -162,7 +162,7 @@ TEST(Win32WindowTest, OpensCentredAndFollowsAChangeOfDensity) {
         EXPECT_TRUE(IntersectRect(&inside, &outer, &monitor.rcWork) && EqualRect(&inside, &outer))
             << "the window is not wholly on the work area";
         for (const layout::ControlLayout& c : layout::kControls) {
-            HWND control = window.form.controlNamed(c.name);
+            HWND control = window.form.control(c.id);
             const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
             LOGFONTW wanted{};
             EXPECT_EQ(GetObjectW(font, sizeof wanted, &wanted), static_cast<int>(sizeof wanted))
@@ -200,18 +200,22 @@ TEST(Win32WindowTest, TabAndShiftTabWalkTheControlsInKeyboardOrder) {
     setUp(form, Choice{1, 1, 1, 4, 2, 998, 8});
     click(form.control(Control::Count_BTN)); // Clear becomes usable
     std::vector<std::string_view> stops;
-    for (const std::string_view name : layout::kFocusOrder) {
-        HWND control = form.controlNamed(name);
-        const std::string_view row =
-            layout::controlNamed(name).kind == layout::Kind::OptionButton ? layout::controlNamed(name).container : name;
+    // A stop is a control, or for an option its frame.
+    const auto stop = [](Control c) {
+        const layout::ControlLayout& info = layout::controlLayout(c);
+        return controlName(info.kind == layout::Kind::OptionButton ? *info.container : c);
+    };
+    for (const Control c : layout::kFocusOrder) {
+        HWND control = form.control(c);
+        const std::string_view row = stop(c);
         if (IsWindowEnabled(control) && IsWindowVisible(control) && (stops.empty() || stops.back() != row)) {
             stops.push_back(row);
         }
     }
     const auto stopOf = [&](HWND focus) {
         for (const layout::ControlLayout& c : layout::kControls) {
-            if (form.controlNamed(c.name) == focus) {
-                return c.kind == layout::Kind::OptionButton ? c.container : c.name;
+            if (form.control(c.id) == focus) {
+                return stop(c.id);
             }
         }
         return std::string_view("(none)");

@@ -3,7 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 
-namespace ui {
+namespace ui::qt {
 
 DropDownStyle::DropDownStyle() : QProxyStyle(QApplication::style()->name()) {}
 
@@ -26,4 +26,4 @@ void DropDownList::showPopup() {
     QComboBox::showPopup();
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QProxyStyle>
 
-namespace ui {
+namespace ui::qt {
 
 // The application's style with one change for the lists: a list opens as a scrolling list of at
 // most maxVisibleItems entries. Some styles, Fusion among them, would open it as one popup as tall
@@ -27,4 +27,4 @@ public:
     void showPopup() override;
 };
 
-} // namespace ui
+} // namespace ui::qt

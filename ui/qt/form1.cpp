@@ -29,25 +29,24 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace ui {
+namespace ui::qt {
 
 namespace {
 
-// The layout is in twips, 15 to a pixel at 96 dots per inch. Placing controls in Qt's
-// device-independent pixels lets Qt scale the whole window on a high-density screen.
-constexpr int kDesignDpi = 96;
-
+// Placing controls in Qt's device-independent pixels lets Qt scale the whole window on a
+// high-density screen.
 QRect toPixels(layout::Twips t) {
+    using layout::kDesignDpi;
     return {layout::toPixels(t.left, kDesignDpi), layout::toPixels(t.top, kDesignDpi),
             layout::toPixels(t.width, kDesignDpi), layout::toPixels(t.height, kDesignDpi)};
 }
 
-QString qt(std::string_view text) {
+QString toQt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A row caption, drawn in the label font. A few translated captions are wider than their label;
-// such a label draws its caption in a narrower cut of the font, just enough to fit, keeping
+// such a label draws its caption in a narrower cut of the font (a stretch in percent), keeping
 // family and size, and gets the plain font back once its caption fits again. Captions never
 // wrap, as a second line would be cut off.
 class CaptionLabel final : public QLabel {
@@ -60,27 +59,24 @@ public:
     // Fitted to the label's width as it is set.
     void setCaption(const QString& caption) {
         setText(caption);
-        constexpr int kNarrowest = 70; // percent of the plain width; narrower stops being readable
-        setFont(captionFont());
-        TextRoom m = measure();
-        // A cut is about as much narrower as its stretch says; the steps after the first guess
-        // make up for rounding and for fonts that have a condensed face of their own.
-        for (int stretch = std::max(kNarrowest, 100 * m.room / std::max(m.text, 1));
-             m.text > m.room && stretch >= kNarrowest; stretch -= 2) {
-            QFont narrower = captionFont();
-            narrower.setStretch(stretch);
-            setFont(narrower);
-            m = measure();
-        }
+        setFont(cut(layout::captionCut(kPlain, 2, [this](int stretch) {
+            setFont(cut(stretch));
+            return measure();
+        })));
     }
 
 private:
-    struct TextRoom {
-        int text; // pixels the caption takes
-        int room; // pixels the label has for it
-    };
+    static constexpr int kPlain = 100; // the font's own stretch
 
-    TextRoom measure() const {
+    static QFont cut(int stretch) {
+        QFont font = captionFont();
+        if (stretch != kPlain) {
+            font.setStretch(stretch);
+        }
+        return font;
+    }
+
+    layout::CaptionRoom measure() const {
         const int caption = fontMetrics().horizontalAdvance(text());
         // The size hint adds the label's margins to the text.
         return {caption, width() - (sizeHint().width() - caption)};
@@ -102,7 +98,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     useDropDownStyle(); // first: a new application style resets the menus' fonts
     useWindowFont();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qt(layout::kTitleBeforeVersion) + qt(kolvex::kVersion));
+    setWindowTitle(toQt(layout::kTitleBeforeVersion) + toQt(kolvex::kVersion));
     // Minimise and close, but no maximise: the window has one size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -130,21 +126,21 @@ void Form1::load() {
 
 void Form1::buildMenu() {
     menuBar()->setObjectName(QStringLiteral("MenuBar"));
-    QMenu* menu = menuBar()->addMenu(qt(layout::kLanguageMenuCaption));
-    menu->setObjectName(QStringLiteral("Language_Main"));
+    QMenu* menu = menuBar()->addMenu(toQt(layout::kLanguageMenuCaption));
+    menu->setObjectName(toQt(layout::kLanguageMenuName));
     for (std::size_t i = 0; i < lang::kLanguageNames.size(); ++i) {
-        QAction* item = menu->addAction(qt(lang::kLanguageNames[i]));
-        item->setObjectName(QStringLiteral("Language_%1").arg(i));
+        QAction* item = menu->addAction(toQt(lang::kLanguageNames[i]));
+        item->setObjectName(QStringLiteral("%1_%2").arg(toQt(layout::kLanguageItemsName)).arg(i));
         connect(item, &QAction::triggered, this,
-                [this, index = static_cast<std::int16_t>(i)] { m_form.onLanguageChosen(index); });
+                [this, index = static_cast<int>(i)] { m_form.languageItemChosen(index); });
     }
 }
 
 QWidget* Form1::buildClientArea() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(layout::toPixels(layout::kClientWidth, kDesignDpi),
-                         layout::toPixels(layout::kClientHeight, kDesignDpi));
+    client->setFixedSize(layout::toPixels(layout::kClientWidth, layout::kDesignDpi),
+                         layout::toPixels(layout::kClientHeight, layout::kDesignDpi));
     setCentralWidget(client);
     return client;
 }
@@ -158,17 +154,15 @@ void Form1::buildControls(QWidget* client) {
     m_modes->setObjectName(QStringLiteral("Option1"));
     // Each container's children in stacking order, so a later one lies above an earlier one.
     for (const layout::ControlLayout& info : layout::kControls) {
-        QWidget* container = info.container.empty() ? client : client->findChild<QWidget*>(qt(info.container));
+        QWidget* container = info.container ? control(*info.container) : client;
         QWidget* widget = createControl(container, info);
-        widget->setObjectName(qt(info.name));
+        widget->setObjectName(toQt(info.name));
         widget->setGeometry(toPixels(info.at));
         widget->setEnabled(info.enabled);
         if (!info.visible) {
             widget->setVisible(false);
         }
-        if (info.control) {
-            m_controls[static_cast<std::size_t>(*info.control)] = widget;
-        }
+        m_controls[static_cast<std::size_t>(info.id)] = widget;
     }
 }
 
@@ -176,24 +170,24 @@ QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& i
     switch (info.kind) {
     case layout::Kind::Frame: {
         auto* frame = new FrameBox(container);
-        frame->setTitle(qt(info.caption));
+        frame->setTitle(toQt(info.caption));
         return frame;
     }
     case layout::Kind::OptionButton: {
-        auto* option = new OptionButton(qt(info.caption), container);
-        (info.control ? m_modes : m_models)->addButton(option, info.element);
+        auto* option = new OptionButton(toQt(info.caption), container);
+        (info.raises == layout::Event::ModeChosen ? m_modes : m_models)->addButton(option, info.element);
         return option;
     }
     case layout::Kind::DropDownList:
-        return createList(container, *info.control);
+        return createList(container, info.id);
     case layout::Kind::Label: {
         auto* label = new CaptionLabel(container);
         label->setGeometry(toPixels(info.at)); // the width its caption is fitted to
-        label->setCaption(qt(info.caption));
+        label->setCaption(toQt(info.caption));
         return label;
     }
     case layout::Kind::CommandButton: {
-        auto* button = new QPushButton(qt(info.caption), container);
+        auto* button = new QPushButton(toQt(info.caption), container);
         // Enter presses a focused button as Space does, as on any Windows dialog.
         button->setAutoDefault(true);
         return button;
@@ -213,7 +207,7 @@ QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& i
 QComboBox* Form1::createList(QWidget* container, Control c) {
     // Select-only.
     auto* box = new DropDownList(container);
-    box->setMaxVisibleItems(14);
+    box->setMaxVisibleItems(layout::kVisibleEntries);
     box->addItems(initialEntries(c));
     // Filling a list selects its first entry; the lists start with nothing chosen.
     box->setCurrentIndex(-1);
@@ -232,36 +226,38 @@ void Form1::nameListsByTheirRows() {
 void Form1::orderFocus() {
     // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
     QWidget* previous = nullptr;
-    for (const std::string_view name : layout::kFocusOrder) {
-        auto* next = findChild<QWidget*>(qt(name));
+    for (const Control c : layout::kFocusOrder) {
+        QWidget* next = control(c);
         if (previous != nullptr) {
             setTabOrder(previous, next);
         }
         previous = next;
     }
-    control(Control::Count_BTN)->setFocus();
+    control(layout::kStartFocus)->setFocus();
 }
 
 void Form1::bindEvents() {
-    // A click reaches the handler even on the option that is already selected.
-    connect(m_models, &QButtonGroup::idClicked, this,
-            [this](int id) { m_form.onModelChosen(static_cast<std::int16_t>(id)); });
-    connect(m_modes, &QButtonGroup::idClicked, this,
-            [this](int id) { m_form.onModeChosen(static_cast<std::int16_t>(id)); });
-
-    // activated, unlike currentIndexChanged, fires for every choice the user makes, the same
-    // entry again included, and never for the form's own rewriting of entries.
-    connect(list(Control::Combo1), &QComboBox::activated, this, [this] { m_form.onVideoSystemChosen(); });
-    connect(list(Control::Combo2), &QComboBox::activated, this, [this] { m_form.onQualityChosen(); });
-    connect(list(Control::Combo3), &QComboBox::activated, this, [this] { m_form.onResolutionChosen(); });
-    connect(list(Control::Combo4), &QComboBox::activated, this, [this] { m_form.onSpeedChosen(); });
-    connect(list(Control::Combo5), &QComboBox::activated, this, [this] { m_form.onDurationChosen(); });
-    connect(list(Control::Combo6), &QComboBox::activated, this, [this] { m_form.onHddSizeChosen(); });
-
-    connect(static_cast<QPushButton*>(control(Control::Count_BTN)), &QPushButton::clicked, this,
-            [this] { m_form.onCalculateClicked(); });
-    connect(static_cast<QPushButton*>(control(Control::Clear_BTN)), &QPushButton::clicked, this,
-            [this] { m_form.onClearClicked(); });
+    for (const layout::ControlLayout& info : layout::kControls) {
+        const Control c = info.id;
+        switch (info.kind) {
+        case layout::Kind::OptionButton:
+            // A click reaches the handler even on the option that is already selected.
+            connect(static_cast<QAbstractButton*>(control(c)), &QAbstractButton::clicked, this,
+                    [this, c] { m_form.optionClicked(c); });
+            break;
+        case layout::Kind::DropDownList:
+            // activated, unlike currentIndexChanged, fires for every choice the user makes, the same
+            // entry again included, and never for the form's own rewriting of entries.
+            connect(list(c), &QComboBox::activated, this, [this, c] { m_form.listChosen(c); });
+            break;
+        case layout::Kind::CommandButton:
+            connect(static_cast<QAbstractButton*>(control(c)), &QAbstractButton::clicked, this,
+                    [this, c] { m_form.buttonClicked(c); });
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 QComboBox* Form1::list(Control c) const {
@@ -279,14 +275,14 @@ void Form1::setControlVisible(Control c, bool visible) {
 void Form1::setCaption(Control c, std::string_view caption) {
     QWidget* widget = control(c);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(qt(caption));
+        button->setText(toQt(caption));
     } else if (auto* label = dynamic_cast<CaptionLabel*>(widget)) {
-        label->setCaption(qt(caption));
+        label->setCaption(toQt(caption));
     }
 }
 
 void Form1::setResultName(std::string_view name) {
-    m_text1->setAccessibleName(qt(name));
+    m_text1->setAccessibleName(toQt(name));
 }
 
 int Form1::selectedIndex(Control c) const {
@@ -301,16 +297,16 @@ std::string Form1::selectedText(Control c) const {
 
 void Form1::setEntryText(Control c, int entry, std::string_view text) {
     if (QComboBox* box = list(c)) {
-        box->setItemText(entry, qt(text));
+        box->setItemText(entry, toQt(text));
     }
 }
 
 void Form1::setResultText(std::string_view text) {
-    m_text1->setPlainText(qt(text));
+    m_text1->setPlainText(toQt(text));
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {
-    MessageBox box(qt(title), qt(text), this);
+    MessageBox box(toQt(title), toQt(text), this);
     box.exec();
 }
 
@@ -318,4 +314,4 @@ std::string Form1::decimalSeparator() const {
     return QLocale::system().decimalPoint().toStdString();
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -2,6 +2,7 @@
 
 #include "ui/form.h"
 #include "ui/view.h"
+#include "ui/window_layout.h"
 
 #include <QMainWindow>
 
@@ -11,11 +12,7 @@ class QButtonGroup;
 class QComboBox;
 class QPlainTextEdit;
 
-namespace ui {
-
-namespace layout {
-struct ControlLayout;
-}
+namespace ui::qt {
 
 // The calculator's one window: every control at its fixed place, bound so that each user event
 // reaches exactly one handler of the form. It keeps no state of its own; the form owns it all
@@ -61,7 +58,7 @@ private:
     QWidget* control(Control c) const { return m_controls[static_cast<std::size_t>(c)]; }
     QComboBox* list(Control c) const;
 
-    // The controls the form reaches, by ui::Control; they are owned by their Qt parents.
+    // Every control of the layout, by ui::Control; they are owned by their Qt parents.
     std::array<QWidget*, kControlCount> m_controls{};
     QPlainTextEdit* m_text1 = nullptr;
     QButtonGroup* m_models = nullptr; // Option2: ids 1 to 3
@@ -69,4 +66,4 @@ private:
     Form m_form{*this};
 };
 
-} // namespace ui
+} // namespace ui::qt

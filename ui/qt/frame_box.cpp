@@ -4,7 +4,7 @@
 #include <QRegion>
 #include <QStyle>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 constexpr int kTitleIndent = 6; // pixels from the frame's left edge to the title's gap
@@ -43,4 +43,4 @@ void FrameBox::paintEvent(QPaintEvent*) {
     }
 }
 
-} // namespace ui
+} // namespace ui::qt

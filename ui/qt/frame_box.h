@@ -2,7 +2,7 @@
 
 #include <QGroupBox>
 
-namespace ui {
+namespace ui::qt {
 
 // A frame whose title sits in its top border line, the line broken behind the title, and whose
 // border runs half a text line below its top edge, clear of the options placed inside it.
@@ -18,4 +18,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace ui
+} // namespace ui::qt

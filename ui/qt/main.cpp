@@ -1,5 +1,5 @@
 #include "ui/qt/program.h"
 
 int main(int argc, char* argv[]) {
-    return ui::runProgram(argc, argv);
+    return ui::qt::runProgram(argc, argv);
 }

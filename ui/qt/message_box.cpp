@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 // Title bars draw their title in a bold sans serif of up to about 11 points, and keep room for
@@ -64,4 +64,4 @@ void MessageBox::resizeEvent(QResizeEvent* event) {
     }
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -4,7 +4,7 @@
 
 class QLabel;
 
-namespace ui {
+namespace ui::qt {
 
 // The missing-item message: modal, one OK button without an icon, no icon of its own. It is wide
 // enough for a window manager to show its whole title beside the title bar's buttons, and its
@@ -23,4 +23,4 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
-} // namespace ui
+} // namespace ui::qt

@@ -1,9 +1,9 @@
 #include "ui/qt/option_button.h"
 
-namespace ui {
+namespace ui::qt {
 
 bool OptionButton::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-namespace ui {
+namespace ui::qt {
 
 // An option button that takes a click anywhere in its rectangle, not only on its circle and
 // caption: the whole control is the button, as a user clicking beside "16CH" expects.
@@ -14,4 +14,4 @@ protected:
     bool hitButton(const QPoint& pos) const override;
 };
 
-} // namespace ui
+} // namespace ui::qt

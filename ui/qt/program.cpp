@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ui {
+namespace ui::qt {
 
 int runProgram(int argc, char* argv[], const std::function<void(Form1&)>& started) {
     const std::string_view startedAs = argc > 0 ? argv[0] : "";
@@ -49,4 +49,4 @@ int runProgram(int argc, char* argv[], const std::function<void(Form1&)>& starte
     return QApplication::exec();
 }
 
-} // namespace ui
+} // namespace ui::qt

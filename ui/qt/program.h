@@ -2,7 +2,7 @@
 
 #include <functional>
 
-namespace ui {
+namespace ui::qt {
 
 class Form1;
 
@@ -11,4 +11,4 @@ class Form1;
 // called once the window is shown; the start-up probe measures the program through it.
 int runProgram(int argc, char* argv[], const std::function<void(Form1&)>& started = {});
 
-} // namespace ui
+} // namespace ui::qt

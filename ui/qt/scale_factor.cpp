@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace ui {
+namespace ui::qt {
 
 std::optional<std::string> dropUnusableScaleFactor(std::string_view program) {
     constexpr const char* kVariable = "QT_SCALE_FACTOR";
@@ -26,4 +26,4 @@ std::optional<std::string> dropUnusableScaleFactor(std::string_view program) {
     return warning;
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 // The window has one size, so it answers a request to maximise it (or make it full screen) with
@@ -75,4 +75,4 @@ void start(Form1& window) {
     keepNormalState(window);
 }
 
-} // namespace ui
+} // namespace ui::qt

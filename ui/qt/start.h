@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace ui {
+namespace ui::qt {
 
 class Form1;
 
@@ -15,4 +15,4 @@ void start(Form1& window);
 // larger, at the area's top-left corner.
 QRect placeOnScreen(const QSize& size, const QRect& available);
 
-} // namespace ui
+} // namespace ui::qt

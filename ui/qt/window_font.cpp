@@ -8,7 +8,7 @@
 #include <QResource>
 #include <QStringList>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 constexpr auto kWindowFontResource = ":/fonts/RobotoCondensed-Regular.ttf";
@@ -68,4 +68,4 @@ const QFont& captionFont() {
     return font;
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-namespace ui {
+namespace ui::qt {
 
 // The font of every control but the row captions: a narrow sans serif that ships inside the
 // program, so that every report line fits the result box on one line and every entry and
@@ -17,4 +17,4 @@ void useWindowFont();
 // as a family list so that each character is drawn by the first family that has it.
 const QFont& captionFont();
 
-} // namespace ui
+} // namespace ui::qt

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 QtMessageHandler previousHandler = nullptr; // the toolkit's default one where none was installed
@@ -62,4 +62,4 @@ void WindowSystemGuard::windowShown() {
     }
 }
 
-} // namespace ui
+} // namespace ui::qt

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace ui {
+namespace ui::qt {
 
 // From before the application object exists until the window is shown, a fatal message of the
 // toolkit means that no window can be opened: the program then prints one line of its own and
@@ -22,4 +22,4 @@ private:
     bool m_watching = true;
 };
 
-} // namespace ui
+} // namespace ui::qt

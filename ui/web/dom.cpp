@@ -30,7 +30,7 @@ void kolvex_dom_bind_event(const char* name, int nameLength, int event, int elem
 void kolvex_dom_set_enabled(const char* name, int nameLength, bool enabled);
 void kolvex_dom_set_visible(const char* name, int nameLength, bool visible);
 void kolvex_dom_set_caption(const char* name, int nameLength, const char* caption, int captionLength);
-void kolvex_dom_fit_caption(const char* name, int nameLength);
+void kolvex_dom_fit_caption(const char* name, int nameLength, int narrowestPercent);
 int kolvex_dom_selected_index(const char* name, int nameLength);
 char* kolvex_dom_selected_text(const char* name, int nameLength);
 void kolvex_dom_set_entry_text(const char* name, int nameLength, int entry, const char* text, int textLength);
@@ -141,8 +141,8 @@ void setCaption(std::string_view name, std::string_view caption) {
     kolvex_dom_set_caption(name.data(), length(name), caption.data(), length(caption));
 }
 
-void fitCaption(std::string_view name) {
-    kolvex_dom_fit_caption(name.data(), length(name));
+void fitCaption(std::string_view name, int narrowestPercent) {
+    kolvex_dom_fit_caption(name.data(), length(name), narrowestPercent);
 }
 
 int selectedIndex(std::string_view list) {

@@ -48,8 +48,9 @@ void bindArray(std::string_view array, int count, int event);
 void setEnabled(std::string_view name, bool enabled);
 void setVisible(std::string_view name, bool visible);
 void setCaption(std::string_view name, std::string_view caption);
-// A row caption wider than its label is drawn narrower, as little as it takes and to 70 % at most.
-void fitCaption(std::string_view name);
+// A row caption wider than its label is drawn narrower, as little as it takes and no narrower than
+// `narrowestPercent` of its own width.
+void fitCaption(std::string_view name, int narrowestPercent);
 
 int selectedIndex(std::string_view list);
 std::string selectedText(std::string_view list);

@@ -251,13 +251,13 @@ mergeInto(LibraryManager.library, {
   },
 
   kolvex_dom_fit_caption__deps: ['$domNode'],
-  kolvex_dom_fit_caption: function (name, nameLength) {
+  kolvex_dom_fit_caption: function (name, nameLength, narrowestPercent) {
     var node = domNode(name, nameLength);
     node.style.removeProperty('--fit');
     var room = node.clientWidth;
     var needed = node.scrollWidth;
     if (room > 0 && needed > room) {
-      node.style.setProperty('--fit', Math.max(0.7, room / needed).toFixed(3));
+      node.style.setProperty('--fit', Math.max(narrowestPercent / 100, room / needed).toFixed(3));
     }
   },
 

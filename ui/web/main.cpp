@@ -12,9 +12,10 @@ ui::web::Page& page() {
 
 } // namespace
 
-// The page's script passes every event here, as the event's number and the element's index.
+// The page's script passes every event here: the control's number, or a Language item's event
+// with the item's index.
 extern "C" EMSCRIPTEN_KEEPALIVE void kolvex_event(int event, int element) {
-    page().dispatch(static_cast<ui::web::Event>(event), element);
+    page().dispatch(event, element);
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void kolvex_layout_changed() {

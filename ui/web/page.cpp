@@ -19,35 +19,13 @@ namespace ui::web {
 
 namespace {
 
-// The layout is in twips, 15 to a CSS pixel, which is 1/96 inch.
-constexpr int kCssDpi = 96;
-
+// A CSS pixel is 1/96 inch, a pixel of the layout's own density.
 int px(int twips) {
-    return layout::toPixels(twips, kCssDpi);
+    return layout::toPixels(twips, layout::kDesignDpi);
 }
-
-// The menu bar's one menu and its items, by their layout names.
-constexpr std::string_view kLanguageMenu = "Language_Main";
-constexpr std::string_view kLanguageItems = "Language";
-
-// The result box, which the form reaches only through the result calls.
-constexpr std::string_view kResultBox = "Text1";
-static_assert(layout::controlNamed(kResultBox).kind == layout::Kind::TextBox);
 
 // The page's lang attribute for each language of the table, by language index.
 constexpr std::array<std::string_view, lang::kLanguageCount> kLanguageTags = {"en", "zh-Hant", "de", "fr", "nl"};
-
-// The event each list and button reports.
-constexpr std::array<std::pair<Control, Event>, 8> kControlEvents = {{
-    {Control::Combo1, Event::VideoSystemChosen},
-    {Control::Combo2, Event::QualityChosen},
-    {Control::Combo3, Event::ResolutionChosen},
-    {Control::Combo4, Event::SpeedChosen},
-    {Control::Combo5, Event::DurationChosen},
-    {Control::Combo6, Event::HddSizeChosen},
-    {Control::Count_BTN, Event::CalculateClicked},
-    {Control::Clear_BTN, Event::ClearClicked},
-}};
 
 std::string_view nameOf(Control c) {
     return controlName(c);
@@ -85,12 +63,12 @@ std::array<std::size_t, layout::kControls.size()> readingOrder() {
     std::array<std::size_t, layout::kControls.size()> order{};
     std::size_t next = 0;
     for (const std::size_t i : byPlace) {
-        if (!layout::kControls[i].container.empty()) {
+        if (layout::kControls[i].container) {
             continue;
         }
         order[next++] = i;
         for (const std::size_t child : byPlace) {
-            if (layout::kControls[child].container == layout::kControls[i].name) {
+            if (layout::kControls[child].container == layout::kControls[i].id) {
                 order[next++] = child;
             }
         }
@@ -112,12 +90,7 @@ Page::Page() {
 
 void Page::load() {
     m_form.onLoad();
-    // The focus starts on the first control in tab order that takes it.
-    const auto first = std::find_if(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), [](std::string_view name) {
-        const layout::ControlLayout& c = layout::controlNamed(name);
-        return c.enabled && c.visible;
-    });
-    dom::showWindow(layout::kWindowFontFamily, windowFontData(), *first);
+    dom::showWindow(layout::kWindowFontFamily, windowFontData(), nameOf(layout::kStartFocus));
 }
 
 void Page::buildWindow() {
@@ -129,7 +102,7 @@ void Page::buildWindow() {
 
 void Page::buildMenu() {
     dom::createMenu(
-        kLanguageMenu, kLanguageItems, layout::kLanguageMenuCaption,
+        layout::kLanguageMenuName, layout::kLanguageItemsName, layout::kLanguageMenuCaption,
         joinedLines(lang::kLanguageNames.size(), [](std::size_t i) { return std::string(lang::kLanguageNames[i]); }));
 }
 
@@ -149,23 +122,22 @@ void Page::buildControls() {
 }
 
 void Page::createControl(const layout::ControlLayout& info) {
-    const std::string_view container = info.container.empty() ? dom::kClientArea : info.container;
+    const std::string_view container = info.container ? nameOf(*info.container) : dom::kClientArea;
     switch (info.kind) {
     case layout::Kind::Frame:
         return dom::createFrame(info.name, container, info.caption);
     case layout::Kind::OptionButton:
-        // An option's group is its control array, "Option2" for "Option2_1".
-        return dom::createOption(info.name, container, info.name.substr(0, info.name.find('_')), info.element,
-                                 info.caption);
+        // Each frame holds one control array of options, which its name groups.
+        return dom::createOption(info.name, container, container, info.element, info.caption);
     case layout::Kind::DropDownList: {
-        const Control list = *info.control;
+        const Control list = info.id;
         return dom::createList(info.name, container, joinedLines(layout::entryCount(list), [list](std::size_t entry) {
                                    return layout::entryText(list, entry);
                                }));
     }
     case layout::Kind::Label:
         // A screen reader names each list by its row caption.
-        return dom::createLabel(info.name, container, nameOf(*layout::listOfRowCaption(*info.control)), info.caption);
+        return dom::createLabel(info.name, container, nameOf(*layout::listOfRowCaption(info.id)), info.caption);
     case layout::Kind::CommandButton:
         return dom::createButton(info.name, container, info.caption);
     case layout::Kind::TextBox:
@@ -176,59 +148,46 @@ void Page::createControl(const layout::ControlLayout& info) {
 void Page::orderFocus() {
     // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
     int index = 0;
-    for (const std::string_view name : layout::kFocusOrder) {
-        dom::setTabIndex(name, ++index);
+    for (const Control c : layout::kFocusOrder) {
+        dom::setTabIndex(nameOf(c), ++index);
     }
 }
 
 void Page::bindEvents() {
     for (const layout::ControlLayout& info : layout::kControls) {
-        if (info.kind == layout::Kind::OptionButton) {
-            const Event chosen = info.control ? Event::ModeChosen : Event::ModelChosen;
-            dom::bindEvent(info.name, static_cast<int>(chosen), info.element);
+        if (info.raises != layout::Event::None) {
+            dom::bindEvent(info.name, static_cast<int>(info.id), 0);
         }
     }
-    for (const auto& [control, event] : kControlEvents) {
-        dom::bindEvent(nameOf(control), static_cast<int>(event), 0);
-    }
-    dom::bindArray(kLanguageItems, static_cast<int>(lang::kLanguageNames.size()),
-                   static_cast<int>(Event::LanguageChosen));
+    dom::bindArray(layout::kLanguageItemsName, static_cast<int>(lang::kLanguageNames.size()), kLanguageItemEvent);
 }
 
-void Page::dispatch(Event event, int element) {
-    const auto index = static_cast<std::int16_t>(element);
-    switch (event) {
-    case Event::ModelChosen:
-        return m_form.onModelChosen(index);
-    case Event::ModeChosen:
-        return m_form.onModeChosen(index);
-    case Event::VideoSystemChosen:
-        return m_form.onVideoSystemChosen();
-    case Event::QualityChosen:
-        return m_form.onQualityChosen();
-    case Event::ResolutionChosen:
-        return m_form.onResolutionChosen();
-    case Event::SpeedChosen:
-        return m_form.onSpeedChosen();
-    case Event::DurationChosen:
-        return m_form.onDurationChosen();
-    case Event::HddSizeChosen:
-        return m_form.onHddSizeChosen();
-    case Event::CalculateClicked:
-        return m_form.onCalculateClicked();
-    case Event::ClearClicked:
-        return m_form.onClearClicked();
-    case Event::LanguageChosen:
-        m_form.onLanguageChosen(index);
+void Page::dispatch(int event, int element) {
+    if (event == kLanguageItemEvent) {
+        m_form.languageItemChosen(element);
         // The page's language follows the texts the form has just put up.
         return dom::setLanguage(kLanguageTags[lang::languageRow(m_form.settings().LanguageIndex)]);
+    }
+    if (event < 0 || event >= kControlCount) {
+        return;
+    }
+    const auto c = static_cast<Control>(event);
+    switch (layout::controlLayout(c).kind) {
+    case layout::Kind::OptionButton:
+        return m_form.optionClicked(c);
+    case layout::Kind::DropDownList:
+        return m_form.listChosen(c);
+    case layout::Kind::CommandButton:
+        return m_form.buttonClicked(c);
+    default:
+        return;
     }
 }
 
 void Page::fitRowCaptions() {
     for (const layout::ControlLayout& info : layout::kControls) {
         if (info.kind == layout::Kind::Label) {
-            dom::fitCaption(info.name);
+            dom::fitCaption(info.name, layout::kNarrowestCaptionPercent);
         }
     }
 }
@@ -244,7 +203,7 @@ void Page::setControlVisible(Control c, bool visible) {
 void Page::setCaption(Control c, std::string_view caption) {
     dom::setCaption(nameOf(c), caption);
     if (layout::controlLayout(c).kind == layout::Kind::Label) {
-        dom::fitCaption(nameOf(c));
+        dom::fitCaption(nameOf(c), layout::kNarrowestCaptionPercent);
     }
 }
 
@@ -261,11 +220,11 @@ void Page::setEntryText(Control list, int entry, std::string_view text) {
 }
 
 void Page::setResultText(std::string_view text) {
-    dom::setText(kResultBox, text);
+    dom::setText(nameOf(Control::Text1), text);
 }
 
 void Page::setResultName(std::string_view name) {
-    dom::setAccessibleName(kResultBox, name);
+    dom::setAccessibleName(nameOf(Control::Text1), name);
 }
 
 void Page::showMessage(std::string_view title, std::string_view text) {

@@ -2,37 +2,21 @@
 
 #include "ui/form.h"
 #include "ui/view.h"
+#include "ui/window_layout.h"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace ui {
 
-namespace layout {
-struct ControlLayout;
-}
-
 namespace web {
 
-// An event on a control, as the page's script reports it, with the element's index for an option
-// button or a Language item.
-enum class Event : std::uint8_t {
-    ModelChosen,
-    ModeChosen,
-    VideoSystemChosen,
-    QualityChosen,
-    ResolutionChosen,
-    SpeedChosen,
-    DurationChosen,
-    HddSizeChosen,
-    CalculateClicked,
-    ClearClicked,
-    LanguageChosen,
-};
+// What the page's script reports for a Language item, with the item's index; for any other
+// control the event is the control's number, ui::Control.
+inline constexpr int kLanguageItemEvent = kControlCount;
 
 // The calculator's window as a page: every control built from the shared layout, each event
-// passed to exactly one handler of the form, and the form's View calls carried out on the
+// passed to the form's entry point for its kind of control, and the form's View calls carried out on the
 // page's elements. It keeps no state of its own; the elements and the form hold it all.
 //
 // Element ids are the layout names: Option2(1) is "Option2_1", the menu item Language(3) is
@@ -43,7 +27,8 @@ public:
 
     // The load step, then the window is shown.
     void load();
-    void dispatch(Event event, int element);
+    // An event on the control numbered `event`, or on Language item `element`.
+    void dispatch(int event, int element);
     // The page switched between the desktop and the narrow layout: the row captions are fitted
     // to their new room.
     void layoutChanged() { fitRowCaptions(); }

@@ -1,7 +1,8 @@
 // The page's own script: it passes each event on a control to the form inside the module and does
-// nothing else with it. Every control the module built carries its event's number in
-// data-event and its element's index in data-element. Besides, the Language menu gets the
-// keyboard use of a desktop menu bar, which a page does not have by itself.
+// nothing else with it. Every control the module built carries its number in data-event; a
+// Language item carries the Language event's number there and its index in data-element.
+// Besides, the Language menu gets the keyboard use of a desktop menu bar, which a page does not
+// have by itself.
 
 // A click reaches the form for an option button (also the one already chosen, and when the
 // arrow keys choose it), a button and a Language item; a list reports a new choice.

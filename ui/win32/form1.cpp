@@ -20,25 +20,16 @@ namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KolvexForm1";
-constexpr int kVisibleEntries = 14;      // an open list shows this many entries, then scrolls
 constexpr UINT kChoiceDone = WM_APP + 1; // posted after a choice from an open list has been handled
 constexpr UINT kListClosed = WM_APP + 2; // posted when an open list has closed, wParam its place
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // one size
 
 using layout::ControlLayout;
 using layout::Kind;
+using layout::kVisibleEntries;
 
 const ControlLayout& layoutAt(std::size_t index) {
     return layout::kControls[index];
-}
-
-std::size_t indexNamed(std::string_view name) {
-    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        if (layout::kControls[i].name == name) {
-            return i;
-        }
-    }
-    return layout::kControls.size();
 }
 
 // The row caption that names a list, if it has one.
@@ -57,11 +48,11 @@ bool continuesOptionRow(const ControlLayout& info) {
     if (info.kind != Kind::OptionButton) {
         return false;
     }
-    const auto at = std::find(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), info.name);
+    const auto at = std::find(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), info.id);
     if (at == layout::kFocusOrder.begin()) {
         return false;
     }
-    const ControlLayout& before = layout::controlNamed(*(at - 1));
+    const ControlLayout& before = layout::controlLayout(*(at - 1));
     return before.kind == Kind::OptionButton && before.container == info.container;
 }
 
@@ -192,7 +183,7 @@ void Form1::buildControls() {
             CreateWindowExW(kind.extendedStyle, kind.className, widen(info.caption).c_str(), style, 0, 0, 0, 0,
                             m_window, reinterpret_cast<HMENU>(kFirstControlId + i), GetModuleHandleW(nullptr), nullptr);
     }
-    SetWindowSubclass(controlNamed("Text1"), &resultBoxProc, 0, 0);
+    SetWindowSubclass(control(Control::Text1), &resultBoxProc, 0, 0);
 }
 
 void Form1::fillLists() {
@@ -212,14 +203,13 @@ void Form1::orderControls() {
     // order; each list's row caption goes just before it, where screen readers look for a name.
     // Frames go last and so lie below everything drawn inside them.
     std::vector<HWND> order;
-    for (const std::string_view name : layout::kFocusOrder) {
-        const ControlLayout& info = layout::controlNamed(name);
-        if (info.kind == Kind::DropDownList) {
-            if (const auto caption = rowCaptionOf(*info.control)) {
+    for (const Control c : layout::kFocusOrder) {
+        if (layout::controlLayout(c).kind == Kind::DropDownList) {
+            if (const auto caption = rowCaptionOf(c)) {
                 order.push_back(control(*caption));
             }
         }
-        order.push_back(controlNamed(name));
+        order.push_back(control(c));
     }
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
         if (std::find(order.begin(), order.end(), m_controls[i]) == order.end()) {
@@ -243,8 +233,8 @@ void Form1::layOut(int dpi) {
         const ControlLayout& info = layoutAt(i);
         int left = px(info.at.left);
         int top = px(info.at.top);
-        if (!info.container.empty()) {
-            const ControlLayout& frame = layout::controlNamed(info.container);
+        if (info.container) {
+            const ControlLayout& frame = layout::controlLayout(*info.container);
             left += px(frame.at.left);
             top += px(frame.at.top);
         }
@@ -301,7 +291,7 @@ void Form1::show(int showCommand) {
     keepOnWorkArea(true);
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
-    SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(Control::Count_BTN)), TRUE);
+    SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(layout::kStartFocus)), TRUE);
 }
 
 void Form1::keepOnWorkArea(bool centred) {
@@ -326,17 +316,8 @@ void Form1::keepOnWorkArea(bool centred) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-HWND Form1::controlNamed(std::string_view name) const {
-    const std::size_t i = indexNamed(name);
-    return i < m_controls.size() ? m_controls[i] : nullptr;
-}
-
-std::size_t Form1::indexOf(Control c) const {
-    return indexNamed(controlName(c));
-}
-
 HWND Form1::control(Control c) const {
-    return m_controls[indexOf(c)];
+    return m_controls[static_cast<std::size_t>(c)];
 }
 
 void Form1::applyFont(std::size_t index) {
@@ -402,7 +383,7 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1::onCommand(int id, int code) {
     if (id >= kFirstLanguageCommand && id < kFirstLanguageCommand + static_cast<int>(lang::kLanguageCount)) {
-        m_form.onLanguageChosen(static_cast<std::int16_t>(id - kFirstLanguageCommand));
+        m_form.languageItemChosen(id - kFirstLanguageCommand);
         return;
     }
     const int index = id - kFirstControlId;
@@ -414,12 +395,12 @@ void Form1::onCommand(int id, int code) {
     case Kind::OptionButton:
         if (code == BN_CLICKED) {
             // A click reaches the handler even on the option that is already selected.
-            info.control ? m_form.onModeChosen(info.element) : m_form.onModelChosen(info.element);
+            m_form.optionClicked(info.id);
         }
         return;
     case Kind::CommandButton:
         if (code == BN_CLICKED) {
-            info.control == Control::Count_BTN ? m_form.onCalculateClicked() : m_form.onClearClicked();
+            m_form.buttonClicked(info.id);
         }
         return;
     case Kind::DropDownList:
@@ -451,22 +432,7 @@ void Form1::onListNotification(const ControlLayout& info, int code) {
         return;
     }
     m_handledEntry[static_cast<std::size_t>(index)] = entry;
-    switch (*info.control) {
-    case Control::Combo1:
-        return m_form.onVideoSystemChosen();
-    case Control::Combo2:
-        return m_form.onQualityChosen();
-    case Control::Combo3:
-        return m_form.onResolutionChosen();
-    case Control::Combo4:
-        return m_form.onSpeedChosen();
-    case Control::Combo5:
-        return m_form.onDurationChosen();
-    case Control::Combo6:
-        return m_form.onHddSizeChosen();
-    default:
-        return;
-    }
+    m_form.listChosen(info.id);
 }
 
 void Form1::onListClosed(std::size_t index) {
@@ -511,7 +477,7 @@ void Form1::setControlVisible(Control c, bool visible) {
 void Form1::setCaption(Control c, std::string_view caption) {
     const std::wstring text = widen(caption);
     SetWindowTextW(control(c), text.c_str());
-    applyFont(indexOf(c));
+    applyFont(static_cast<std::size_t>(c));
     if (const auto list = layout::listOfRowCaption(c)) {
         setAccessibleName(control(*list), text);
     }
@@ -547,13 +513,12 @@ void Form1::setEntryText(Control list, int entry, std::string_view text) {
 }
 
 void Form1::setResultText(std::string_view text) {
-    HWND box = controlNamed("Text1");
-    SetWindowTextW(box, widen(text).c_str());
-    applyFont(indexNamed("Text1"));
+    SetWindowTextW(control(Control::Text1), widen(text).c_str());
+    applyFont(static_cast<std::size_t>(Control::Text1));
 }
 
 void Form1::setResultName(std::string_view name) {
-    if (HWND box = controlNamed("Text1")) {
+    if (HWND box = control(Control::Text1)) {
         name.empty() ? clearAccessibleName(box) : setAccessibleName(box, widen(name));
     }
 }

@@ -19,7 +19,7 @@ namespace ui::win32 {
 //
 // Every control is a child of the window itself, at its container's place plus its own, so that
 // the dialog keyboard (Tab, Shift+Tab, arrow keys within an option row) walks them all. A
-// control's id is 100 plus its place in the layout table; Language(i) is command 200 + i.
+// control's id is 100 plus its ui::Control, its place in the layout table; Language(i) is command 200 + i.
 class Form1 final : public View {
 public:
     static constexpr int kFirstControlId = 100;
@@ -38,8 +38,6 @@ public:
     void show(int showCommand = SW_SHOWNORMAL);
 
     HWND handle() const { return m_window; }
-    // Any control of the layout by its layout name ("Frame3", "Option2_1", "Text1").
-    HWND controlNamed(std::string_view name) const;
     HWND control(Control c) const;
     const Form& form() const { return m_form; }
 
@@ -76,12 +74,11 @@ private:
     void onDpiChanged(int dpi, const RECT& suggested);
 
     void applyFont(std::size_t index);
-    std::size_t indexOf(Control c) const;
 
     bool m_endsProgram;
     HWND m_window = nullptr;
     std::array<HWND, layout::kControls.size()> m_controls{};
-    int m_dpi = 96;
+    int m_dpi = layout::kDesignDpi;
     std::unique_ptr<WindowFonts> m_fonts;
     std::array<HICON, 2> m_icons{}; // the title bar's and the task switcher's, at the window's density
     // A choice from an open list sends its "selection ended" before or after its "selection

@@ -10,8 +10,6 @@
 namespace ui::win32 {
 namespace {
 
-constexpr int kNarrowest = 70; // percent of a font's own width; narrower stops being readable
-
 // A device context to measure in, with `font` selected for its lifetime.
 class Measuring {
 public:
@@ -132,27 +130,17 @@ HFONT WindowFonts::captionFont(std::wstring_view text, int roomPixels) {
     if (plain == nullptr) {
         plain = fontFor(font(widen(layout::kCaptionFontFamilies[0]), height), text);
     }
-    const int needed = textWidth(plain, text);
-    if (needed <= roomPixels) {
-        return plain;
-    }
-    // A narrower cut of the same family: about as much narrower as the caption is too wide, then
-    // a step at a time for the rounding of character widths.
+    // A narrower cut of the same family, by its average character width.
     const Measuring m(plain);
     TEXTMETRICW metrics{};
     GetTextMetricsW(m.dc(), &metrics);
     wchar_t face[LF_FACESIZE] = {};
     GetTextFaceW(m.dc(), LF_FACESIZE, face);
     const int own = std::max(1, static_cast<int>(metrics.tmAveCharWidth));
-    const int narrowest = std::max(1, own * kNarrowest / 100);
-    HFONT fitted = plain;
-    for (int width = std::max(narrowest, own * roomPixels / needed); width >= narrowest; --width) {
-        fitted = font(face, height, width);
-        if (textWidth(fitted, text) <= roomPixels) {
-            break;
-        }
-    }
-    return fitted;
+    const auto cutOf = [&](int width) { return width == own ? plain : font(face, height, width); };
+    return cutOf(layout::captionCut(own, 1, [&](int width) {
+        return layout::CaptionRoom{textWidth(cutOf(width), text), roomPixels};
+    }));
 }
 
 HFONT WindowFonts::fontFor(HFONT base, std::wstring_view text) {
