@@ -2,7 +2,7 @@
 
 #include "tests/win32/window_driver.h"
 #include "ui/win32/text.h"
-#include "ui/win32/window_fonts.h"
+#include "ui/win32/window_font.h"
 
 #include <gtest/gtest.h>
 

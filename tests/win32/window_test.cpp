@@ -8,7 +8,7 @@
 #include "tests/win32/window_driver.h"
 #include "ui/captioned_controls.h"
 #include "ui/win32/text.h"
-#include "ui/win32/window_fonts.h"
+#include "ui/win32/window_font.h"
 #include "ui/window_layout.h"
 
 #include <gtest/gtest.h>

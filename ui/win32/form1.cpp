@@ -1,59 +1,31 @@
 #include "ui/win32/form1.h"
 
 #include "lang/language_texts.h"
-#include "ui/captioned_controls.h"
 #include "ui/win32/accessible_names.h"
+#include "ui/win32/keyboard.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/scaling.h"
+#include "ui/win32/start.h"
 #include "ui/win32/text.h"
 
 #include <kolvex/version.h>
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"KolvexForm1";
-constexpr UINT kChoiceDone = WM_APP + 1; // posted after a choice from an open list has been handled
-constexpr UINT kListClosed = WM_APP + 2; // posted when an open list has closed, wParam its place
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX; // one size
 
 using layout::ControlLayout;
 using layout::Kind;
-using layout::kVisibleEntries;
 
 const ControlLayout& layoutAt(std::size_t index) {
     return layout::kControls[index];
-}
-
-// The row caption that names a list, if it has one.
-std::optional<Control> rowCaptionOf(Control list) {
-    for (const auto& [c, item] : kCaptionedControls) {
-        if (layout::listOfRowCaption(c) == list) {
-            return c;
-        }
-    }
-    return std::nullopt;
-}
-
-// Option buttons of one frame form one keyboard group; the first of them in keyboard order is its
-// tab stop, and every other control starts a group of its own.
-bool continuesOptionRow(const ControlLayout& info) {
-    if (info.kind != Kind::OptionButton) {
-        return false;
-    }
-    const auto at = std::find(layout::kFocusOrder.begin(), layout::kFocusOrder.end(), info.id);
-    if (at == layout::kFocusOrder.begin()) {
-        return false;
-    }
-    const ControlLayout& before = layout::controlLayout(*(at - 1));
-    return before.kind == Kind::OptionButton && before.container == info.container;
 }
 
 struct WindowKind {
@@ -88,20 +60,6 @@ std::wstring windowText(HWND window) {
     return text;
 }
 
-// A multi-line box takes Escape from the dialog keyboard and then closes the window it is in; the
-// result box leaves Escape to the window, where it does nothing.
-LRESULT CALLBACK resultBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(box, &resultBoxProc, 0);
-    }
-    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
-    const auto* key = reinterpret_cast<const MSG*>(lParam);
-    if (message == WM_GETDLGCODE && key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_ESCAPE) {
-        return result & ~DLGC_WANTALLKEYS;
-    }
-    return result;
-}
-
 HICON loadIcon(int size) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(KOLVEX_WINDOW_ICON_RESOURCE),
                                          IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -117,7 +75,7 @@ Form1::Form1(bool endsProgram) : m_endsProgram(endsProgram) {
     buildMenu();
     buildControls();
     fillLists();
-    orderControls();
+    orderForKeyboard(m_controls);
     setResultName(initialResultBoxName());
     layOut(static_cast<int>(GetDpiForWindow(m_window)));
 }
@@ -176,14 +134,12 @@ void Form1::buildControls() {
         DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
         style |= info.visible ? WS_VISIBLE : 0;
         style |= info.enabled ? 0 : WS_DISABLED;
-        if (!continuesOptionRow(info)) {
-            style |= WS_GROUP | (layout::takesFocus(info.kind) ? WS_TABSTOP : 0);
-        }
+        style |= keyboardStyle(info.id);
         m_controls[i] =
             CreateWindowExW(kind.extendedStyle, kind.className, widen(info.caption).c_str(), style, 0, 0, 0, 0,
                             m_window, reinterpret_cast<HMENU>(kFirstControlId + i), GetModuleHandleW(nullptr), nullptr);
     }
-    SetWindowSubclass(control(Control::Text1), &resultBoxProc, 0, 0);
+    leaveEscapeToWindow(control(Control::Text1));
 }
 
 void Form1::fillLists() {
@@ -194,32 +150,7 @@ void Form1::fillLists() {
         for (std::size_t entry = 0; entry < count; ++entry) {
             SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(layout::entryText(list, entry)).c_str()));
         }
-        SendMessageW(box, CB_SETMINVISIBLE, kVisibleEntries, 0);
-    }
-}
-
-void Form1::orderControls() {
-    // The dialog keyboard walks the controls in the window's order, so that order is the keyboard
-    // order; each list's row caption goes just before it, where screen readers look for a name.
-    // Frames go last and so lie below everything drawn inside them.
-    std::vector<HWND> order;
-    for (const Control c : layout::kFocusOrder) {
-        if (layout::controlLayout(c).kind == Kind::DropDownList) {
-            if (const auto caption = rowCaptionOf(c)) {
-                order.push_back(control(*caption));
-            }
-        }
-        order.push_back(control(c));
-    }
-    for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        if (std::find(order.begin(), order.end(), m_controls[i]) == order.end()) {
-            order.push_back(m_controls[i]);
-        }
-    }
-    HWND after = HWND_TOP;
-    for (HWND window : order) {
-        SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = window;
+        SendMessageW(box, CB_SETMINVISIBLE, layout::kVisibleEntries, 0);
     }
 }
 
@@ -228,31 +159,14 @@ void Form1::layOut(int dpi) {
     // The old fonts stay until every control has let go of them.
     auto fonts = std::make_unique<WindowFonts>(dpi);
     std::swap(fonts, m_fonts);
-    const auto px = [dpi](int twips) { return layout::toPixels(twips, dpi); };
     for (std::size_t i = 0; i < layout::kControls.size(); ++i) {
-        const ControlLayout& info = layoutAt(i);
-        int left = px(info.at.left);
-        int top = px(info.at.top);
-        if (info.container) {
-            const ControlLayout& frame = layout::controlLayout(*info.container);
-            left += px(frame.at.left);
-            top += px(frame.at.top);
-        }
-        SetWindowPos(m_controls[i], nullptr, left, top, px(info.at.width), px(info.at.height),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT place = placeAt(layoutAt(i).id, dpi);
+        const int width = place.right - place.left;
+        const int height = place.bottom - place.top;
+        SetWindowPos(m_controls[i], nullptr, place.left, place.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
         applyFont(i);
-        if (info.kind == Kind::DropDownList) {
-            // The closed list is as tall as its place; the height a list is given is the height it
-            // opens to.
-            HWND box = m_controls[i];
-            RECT field{};
-            GetWindowRect(box, &field);
-            const auto itemHeight = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-            const int borders = static_cast<int>(field.bottom - field.top) - itemHeight;
-            SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), px(info.at.height) - borders);
-            const auto entryHeight = static_cast<int>(SendMessageW(box, CB_GETITEMHEIGHT, 0, 0));
-            SetWindowPos(box, nullptr, 0, 0, px(info.at.width), px(info.at.height) + kVisibleEntries * entryHeight + 2,
-                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (layoutAt(i).kind == Kind::DropDownList) {
+            sizeDropDownList(m_controls[i], width, height);
         }
     }
     for (std::size_t which = 0; which < m_icons.size(); ++which) {
@@ -263,57 +177,15 @@ void Form1::layOut(int dpi) {
         }
         m_icons[which] = icon;
     }
-    fitClientArea();
+    fitClientArea(m_window, dpi);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
-void Form1::fitClientArea() {
-    // Measured rather than worked out from the frame the system says it draws, which is not
-    // right everywhere at every density.
-    const int width = layout::toPixels(layout::kClientWidth, m_dpi);
-    const int height = layout::toPixels(layout::kClientHeight, m_dpi);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        RECT client{};
-        RECT outer{};
-        GetClientRect(m_window, &client);
-        GetWindowRect(m_window, &outer);
-        const int dx = width - static_cast<int>(client.right);
-        const int dy = height - static_cast<int>(client.bottom);
-        if (dx == 0 && dy == 0) {
-            return;
-        }
-        SetWindowPos(m_window, nullptr, 0, 0, outer.right - outer.left + dx, outer.bottom - outer.top + dy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-}
-
 void Form1::show(int showCommand) {
-    keepOnWorkArea(true);
+    keepOnWorkArea(m_window, true);
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
     SendMessageW(m_window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control(layout::kStartFocus)), TRUE);
-}
-
-void Form1::keepOnWorkArea(bool centred) {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(m_window, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& area = monitor.rcWork;
-    RECT outer{};
-    GetWindowRect(m_window, &outer);
-    const LONG width = outer.right - outer.left;
-    const LONG height = outer.bottom - outer.top;
-    // Centred where it fits, else at the area's top-left corner, so that the title bar stays
-    // reachable.
-    const auto place = [](LONG start, LONG end, LONG size, LONG now, bool centre) {
-        if (size >= end - start) {
-            return start;
-        }
-        return centre ? start + (end - start - size) / 2 : std::clamp(now, start, end - size);
-    };
-    SetWindowPos(m_window, nullptr, place(area.left, area.right, width, outer.left, centred),
-                 place(area.top, area.bottom, height, outer.top, centred), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND Form1::control(Control c) const {
@@ -355,10 +227,10 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case kChoiceDone:
-        m_listChoosing = -1;
+        m_listChoices.choiceDone();
         return 0;
     case kListClosed:
-        onListClosed(static_cast<std::size_t>(wParam));
+        m_listChoices.listClosed(static_cast<Control>(wParam), control(static_cast<Control>(wParam)));
         return 0;
     case WM_DPICHANGED:
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -404,45 +276,12 @@ void Form1::onCommand(int id, int code) {
         }
         return;
     case Kind::DropDownList:
-        onListNotification(info, code);
+        if (m_listChoices.isChoice(m_window, info.id, control(info.id), code)) {
+            m_form.listChosen(info.id);
+        }
         return;
     default:
         return;
-    }
-}
-
-void Form1::onListNotification(const ControlLayout& info, int code) {
-    // A choice is an entry taken from the open list (the same entry again included), or a step
-    // with the keys or the wheel on the closed list; walking the open list chooses nothing.
-    const int index = static_cast<int>(&info - layout::kControls.data());
-    HWND box = m_controls[static_cast<std::size_t>(index)];
-    if (code == CBN_CLOSEUP) {
-        // Checked once every notification of the closing has been handled, in whatever order they came.
-        PostMessageW(m_window, kListClosed, static_cast<WPARAM>(index), 0);
-        return;
-    }
-    if (code == CBN_SELENDOK) {
-        m_listChoosing = index;
-        PostMessageW(m_window, kChoiceDone, 0, 0);
-    } else if (code != CBN_SELCHANGE || m_listChoosing == index || SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0)) {
-        return;
-    }
-    const auto entry = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
-    if (entry == CB_ERR) {
-        return;
-    }
-    m_handledEntry[static_cast<std::size_t>(index)] = entry;
-    m_form.listChosen(info.id);
-}
-
-void Form1::onListClosed(std::size_t index) {
-    // Leaving an open list without a choice (Escape, a click or Tab elsewhere) is a cancel: the list
-    // shows the entry it showed before, the one the form holds. Wine leaves it on the entry the
-    // arrow keys moved to, which the report would then quote with another entry's numbers.
-    HWND box = m_controls[index];
-    if (SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) == 0 &&
-        SendMessageW(box, CB_GETCURSEL, 0, 0) != m_handledEntry[index]) {
-        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(m_handledEntry[index]), 0);
     }
 }
 
@@ -450,26 +289,19 @@ void Form1::onDpiChanged(int dpi, const RECT& suggested) {
     SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     layOut(dpi);
-    keepOnWorkArea(false);
-}
-
-// Focus never stays on a control that can no longer take it: it moves on as Tab would.
-void Form1::moveFocusOffIf(HWND window) {
-    if (GetFocus() == window) {
-        SendMessageW(m_window, WM_NEXTDLGCTL, 0, FALSE);
-    }
+    keepOnWorkArea(m_window, false);
 }
 
 void Form1::setControlEnabled(Control c, bool enabled) {
     if (!enabled) {
-        moveFocusOffIf(control(c));
+        moveFocusOffIf(m_window, control(c));
     }
     EnableWindow(control(c), enabled ? TRUE : FALSE);
 }
 
 void Form1::setControlVisible(Control c, bool visible) {
     if (!visible) {
-        moveFocusOffIf(control(c));
+        moveFocusOffIf(m_window, control(c));
     }
     ShowWindow(control(c), visible ? SW_SHOWNA : SW_HIDE);
 }

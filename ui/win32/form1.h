@@ -2,7 +2,9 @@
 
 #include "ui/form.h"
 #include "ui/view.h"
-#include "ui/win32/window_fonts.h"
+#include "ui/win32/drop_down_list.h"
+#include "ui/win32/keyboard.h"
+#include "ui/win32/window_font.h"
 #include "ui/window_layout.h"
 
 #include <windows.h>
@@ -61,35 +63,20 @@ private:
     void buildMenu();
     void buildControls();
     void fillLists();
-    void orderControls();
     void layOut(int dpi); // places, sizes and fonts of everything at `dpi`, the client area last
-    void fitClientArea();
-    // Centred on the work area of the window's monitor, or only moved onto it where it sticks out.
-    void keepOnWorkArea(bool centred);
-    void moveFocusOffIf(HWND window);
 
     void onCommand(int id, int code);
-    void onListNotification(const layout::ControlLayout& info, int code);
-    void onListClosed(std::size_t index);
     void onDpiChanged(int dpi, const RECT& suggested);
 
     void applyFont(std::size_t index);
 
     bool m_endsProgram;
     HWND m_window = nullptr;
-    std::array<HWND, layout::kControls.size()> m_controls{};
+    ControlWindows m_controls{};
     int m_dpi = layout::kDesignDpi;
     std::unique_ptr<WindowFonts> m_fonts;
     std::array<HICON, 2> m_icons{}; // the title bar's and the task switcher's, at the window's density
-    // A choice from an open list sends its "selection ended" before or after its "selection
-    // changed"; the one list whose choice has been handled until the posted end of that choice.
-    int m_listChoosing = -1;
-    // By a list's place in the layout, the entry its handler last ran for; -1 = none yet.
-    std::array<int, layout::kControls.size()> m_handledEntry = [] {
-        std::array<int, layout::kControls.size()> none{};
-        none.fill(-1);
-        return none;
-    }();
+    ListChoices m_listChoices;
     Form m_form{*this};
 };
 

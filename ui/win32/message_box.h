@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/win32/window_fonts.h"
+#include "ui/win32/window_font.h"
 
 #include <windows.h>
 

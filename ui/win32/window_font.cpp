@@ -1,4 +1,4 @@
-#include "ui/win32/window_fonts.h"
+#include "ui/win32/window_font.h"
 
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
