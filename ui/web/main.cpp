@@ -1,12 +1,12 @@
-#include "ui/web/page.h"
+#include "ui/web/form1.h"
 
 #include <emscripten/emscripten.h>
 
 // The page's one window, alive as long as the page.
 namespace {
 
-ui::web::Page& page() {
-    static ui::web::Page window;
+ui::web::Form1& page() {
+    static ui::web::Form1 window;
     return window;
 }
 

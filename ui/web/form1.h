@@ -21,9 +21,9 @@ inline constexpr int kLanguageItemEvent = kControlCount;
 //
 // Element ids are the layout names: Option2(1) is "Option2_1", the menu item Language(3) is
 // "Language_3".
-class Page final : public View {
+class Form1 final : public View {
 public:
-    Page();
+    Form1();
 
     // The load step, then the window is shown.
     void load();

@@ -1,4 +1,4 @@
-#include "ui/web/page.h"
+#include "ui/web/form1.h"
 
 #include "lang/language_table.h"
 #include "lang/language_texts.h"
@@ -78,7 +78,7 @@ std::array<std::size_t, layout::kControls.size()> readingOrder() {
 
 } // namespace
 
-Page::Page() {
+Form1::Form1() {
     buildWindow();
     buildMenu();
     buildControls();
@@ -88,25 +88,25 @@ Page::Page() {
     dom::createMessageBox();
 }
 
-void Page::load() {
+void Form1::load() {
     m_form.onLoad();
     dom::showWindow(layout::kWindowFontFamily, windowFontData(), nameOf(layout::kStartFocus));
 }
 
-void Page::buildWindow() {
+void Form1::buildWindow() {
     dom::createWindow(std::string(layout::kTitleBeforeVersion) + std::string(kolvex::kVersion),
                       px(layout::kClientWidth), px(layout::kClientHeight));
     dom::setFonts(cssFamilies(std::array{layout::kWindowFontFamily}, "sans-serif"), layout::kWindowFontPoints,
                   cssFamilies(layout::kCaptionFontFamilies, "serif"), layout::kCaptionFontPoints);
 }
 
-void Page::buildMenu() {
+void Form1::buildMenu() {
     dom::createMenu(
         layout::kLanguageMenuName, layout::kLanguageItemsName, layout::kLanguageMenuCaption,
         joinedLines(lang::kLanguageNames.size(), [](std::size_t i) { return std::string(lang::kLanguageNames[i]); }));
 }
 
-void Page::buildControls() {
+void Form1::buildControls() {
     for (const std::size_t i : readingOrder()) {
         const layout::ControlLayout& info = layout::kControls[i];
         createControl(info);
@@ -121,7 +121,7 @@ void Page::buildControls() {
     fitRowCaptions();
 }
 
-void Page::createControl(const layout::ControlLayout& info) {
+void Form1::createControl(const layout::ControlLayout& info) {
     const std::string_view container = info.container ? nameOf(*info.container) : dom::kClientArea;
     switch (info.kind) {
     case layout::Kind::Frame:
@@ -145,7 +145,7 @@ void Page::createControl(const layout::ControlLayout& info) {
     }
 }
 
-void Page::orderFocus() {
+void Form1::orderFocus() {
     // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
     int index = 0;
     for (const Control c : layout::kFocusOrder) {
@@ -153,7 +153,7 @@ void Page::orderFocus() {
     }
 }
 
-void Page::bindEvents() {
+void Form1::bindEvents() {
     for (const layout::ControlLayout& info : layout::kControls) {
         if (info.raises != layout::Event::None) {
             dom::bindEvent(info.name, static_cast<int>(info.id), 0);
@@ -162,7 +162,7 @@ void Page::bindEvents() {
     dom::bindArray(layout::kLanguageItemsName, static_cast<int>(lang::kLanguageNames.size()), kLanguageItemEvent);
 }
 
-void Page::dispatch(int event, int element) {
+void Form1::dispatch(int event, int element) {
     if (event == kLanguageItemEvent) {
         m_form.languageItemChosen(element);
         // The page's language follows the texts the form has just put up.
@@ -184,7 +184,7 @@ void Page::dispatch(int event, int element) {
     }
 }
 
-void Page::fitRowCaptions() {
+void Form1::fitRowCaptions() {
     for (const layout::ControlLayout& info : layout::kControls) {
         if (info.kind == layout::Kind::Label) {
             dom::fitCaption(info.name, layout::kNarrowestCaptionPercent);
@@ -192,48 +192,48 @@ void Page::fitRowCaptions() {
     }
 }
 
-void Page::setControlEnabled(Control c, bool enabled) {
+void Form1::setControlEnabled(Control c, bool enabled) {
     dom::setEnabled(nameOf(c), enabled);
 }
 
-void Page::setControlVisible(Control c, bool visible) {
+void Form1::setControlVisible(Control c, bool visible) {
     dom::setVisible(nameOf(c), visible);
 }
 
-void Page::setCaption(Control c, std::string_view caption) {
+void Form1::setCaption(Control c, std::string_view caption) {
     dom::setCaption(nameOf(c), caption);
     if (layout::controlLayout(c).kind == layout::Kind::Label) {
         dom::fitCaption(nameOf(c), layout::kNarrowestCaptionPercent);
     }
 }
 
-int Page::selectedIndex(Control list) const {
+int Form1::selectedIndex(Control list) const {
     return dom::selectedIndex(nameOf(list));
 }
 
-std::string Page::selectedText(Control list) const {
+std::string Form1::selectedText(Control list) const {
     return dom::selectedText(nameOf(list));
 }
 
-void Page::setEntryText(Control list, int entry, std::string_view text) {
+void Form1::setEntryText(Control list, int entry, std::string_view text) {
     dom::setEntryText(nameOf(list), entry, text);
 }
 
-void Page::setResultText(std::string_view text) {
+void Form1::setResultText(std::string_view text) {
     dom::setText(nameOf(Control::Text1), text);
 }
 
-void Page::setResultName(std::string_view name) {
+void Form1::setResultName(std::string_view name) {
     dom::setAccessibleName(nameOf(Control::Text1), name);
 }
 
-void Page::showMessage(std::string_view title, std::string_view text) {
+void Form1::showMessage(std::string_view title, std::string_view text) {
     // A page cannot wait for the user inside a handler; the dialog is modal to the page instead,
     // and the form does nothing after the message anyway.
     dom::showMessage(title, text);
 }
 
-std::string Page::decimalSeparator() const {
+std::string Form1::decimalSeparator() const {
     return dom::decimalSeparator();
 }
 
