@@ -5,7 +5,7 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { isDeepStrictEqual } from 'node:util';
-import { apply, exported, reportFits, seen } from './page_driver.mjs';
+import { act, apply, choose, exported, kWidestSize, kWidestTime, reportFits, run, seen } from './page_driver.mjs';
 import { kEngines, start } from './engines.mjs';
 
 const engines = process.env.KOLVEX_ENGINES ? process.env.KOLVEX_ENGINES.split(',') : kEngines;
@@ -13,16 +13,6 @@ const engines = process.env.KOLVEX_ENGINES ? process.env.KOLVEX_ENGINES.split(',
 // replays them all.
 const kSessions = 6;
 
-const act = (kind, index = 0, list) => ({ kind, index, list });
-const choose = (list, index) => act('choose', index, list);
-const kWidestTime = [act('model', 1), act('mode', 1), choose('Combo1', 1), choose('Combo2', 4), choose('Combo3', 1),
-  choose('Combo4', 998), choose('Combo6', 8)];
-const kWidestSize = [act('model', 3), act('mode', 0), choose('Combo1', 0), choose('Combo2', 0), choose('Combo3', 2),
-  choose('Combo4', 0), choose('Combo5', 13)];
-
-async function run(w, actions) {
-  for (const a of actions) await apply(w, a);
-}
 
 const focused = (w) => w.page.evaluate(() => document.activeElement.id);
 

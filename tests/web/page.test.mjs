@@ -4,23 +4,12 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { isDeepStrictEqual } from 'node:util';
-import { apply, exported, open, reportFits, seen, start } from './page_driver.mjs';
+import { act, apply, choose, exported, kWidestSize, kWidestTime, open, reportFits, run, seen, start } from './page_driver.mjs';
 
 let browser, url, stop;
 before(async () => ({ browser, url, stop } = await start()));
 after(() => stop());
 
-const act = (kind, index = 0, list) => ({ kind, index, list });
-const choose = (list, index) => act('choose', index, list);
-// The widest values a report shows: the longest record time, and the largest size.
-const kWidestTime = [act('model', 1), act('mode', 1), choose('Combo1', 1), choose('Combo2', 4), choose('Combo3', 1),
-  choose('Combo4', 998), choose('Combo6', 8)];
-const kWidestSize = [act('model', 3), act('mode', 0), choose('Combo1', 0), choose('Combo2', 0), choose('Combo3', 2),
-  choose('Combo4', 0), choose('Combo5', 13)];
-
-async function run(w, actions) {
-  for (const a of actions) await apply(w, a);
-}
 
 // Replays a session on a freshly loaded page, `prepare` run on it first; the first state that
 // differs from the model's, or null.

@@ -36,6 +36,19 @@ export async function open(browser, url, { width = 1024, height = 640, locale = 
   return { page, requests, problems, messages: [], close: () => context.close() };
 }
 
+// The actions a test takes, as the session export writes them.
+export const act = (kind, index = 0, list) => ({ kind, index, list });
+export const choose = (list, index) => act('choose', index, list);
+// The widest values a report shows: the longest record time, and the largest size.
+export const kWidestTime = [act('model', 1), act('mode', 1), choose('Combo1', 1), choose('Combo2', 4),
+  choose('Combo3', 1), choose('Combo4', 998), choose('Combo6', 8)];
+export const kWidestSize = [act('model', 3), act('mode', 0), choose('Combo1', 0), choose('Combo2', 0),
+  choose('Combo3', 2), choose('Combo4', 0), choose('Combo5', 13)];
+
+export async function run(w, actions) {
+  for (const a of actions) await apply(w, a);
+}
+
 // The user's actions of the session model, with the mouse; a list's entry chosen again raises no
 // event in a select element, as for a user who picks the entry it already shows. The model only
 // asks for what the page offers at that moment, and the states after each action show whether it
