@@ -8,7 +8,7 @@ import { createHash } from 'node:crypto';
 import { cp, mkdtemp, readFile, readdir, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { apply, pageFile } from './page_driver.mjs';
+import { act, apply, kWidestSize, pageFile } from './page_driver.mjs';
 import { serve } from '../../scripts/static-server.mjs';
 
 const hostedFolder = process.env.KOLVEX_HOSTED ?? 'build-web/ui/web/hosted';
@@ -118,10 +118,7 @@ const kVersion = /const kVersion = '([^']+)'/;
 const workerVersion = async () => (await readFile(join(hostedFolder, 'service-worker.js'), 'utf8')).match(kVersion)[1];
 const storeName = (subPath, version) => `kolvex-calculator ${host.url}${subPath} ${version}`;
 
-const act = (kind, index = 0, list) => ({ kind, index, list });
-const choose = (list, index) => act('choose', index, list);
-const kLargestSize = [act('model', 3), act('mode', 0), choose('Combo1', 0), choose('Combo2', 0), choose('Combo3', 2),
-  choose('Combo4', 0), choose('Combo5', 13), act('calculate')];
+const kLargestSize = [...kWidestSize, act('calculate')];
 const report = (page) => page.$eval('#Text1', (box) => box.value);
 
 // A second copy on the same host, in another folder, keeps its own store.

@@ -39,6 +39,9 @@ export async function open(browser, url, { width = 1024, height = 640, locale = 
 // The actions a test takes, as the session export writes them.
 export const act = (kind, index = 0, list) => ({ kind, index, list });
 export const choose = (list, index) => act('choose', index, list);
+// A typical use: 4CH, NTSC, HIGH, the first resolution, 1/10, 1 Day, Calculate.
+export const kTypical = [act('model', 1), act('mode', 0), choose('Combo1', 0), choose('Combo2', 2), choose('Combo3', 0),
+  choose('Combo4', 9), choose('Combo5', 4), act('calculate')];
 // The widest values a report shows: the longest record time, and the largest size.
 export const kWidestTime = [act('model', 1), act('mode', 1), choose('Combo1', 1), choose('Combo2', 4),
   choose('Combo3', 1), choose('Combo4', 998), choose('Combo6', 8)];

@@ -2,15 +2,10 @@
 //   node tests/web/screenshots.mjs <folder>
 // web-en.png: the typical capacity report in English; web-languages.png: the widest record time
 // in all five languages side by side; web-phone.png: the same on a phone, in one column.
-import { apply, open, start } from './page_driver.mjs';
+import { act, apply, kTypical as typical, kWidestTime, open, start } from './page_driver.mjs';
 
 const folder = process.argv[2] ?? 'docs';
-const act = (kind, index = 0, list) => ({ kind, index, list });
-const choose = (list, index) => act('choose', index, list);
-const typical = [act('model', 1), act('mode', 0), choose('Combo1', 0), choose('Combo2', 2), choose('Combo3', 0),
-  choose('Combo4', 9), choose('Combo5', 4), act('calculate')];
-const widestTime = [act('model', 1), act('mode', 1), choose('Combo1', 1), choose('Combo2', 4), choose('Combo3', 1),
-  choose('Combo4', 998), choose('Combo6', 8), act('calculate')];
+const widestTime = [...kWidestTime, act('calculate')];
 
 const { browser, url, stop } = await start();
 async function shoot(actions, file, viewport, language = 0) {

@@ -7,14 +7,10 @@ import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 import puppeteer from 'puppeteer-core';
 import { Builder } from 'selenium-webdriver';
-import { apply, open, start } from './page_driver.mjs';
+import { apply, kTypical as typical, open, start } from './page_driver.mjs';
 
 const folder = process.argv[2] ?? 'docs';
 const kViewport = { width: 1024, height: 640 };
-const act = (kind, index = 0, list) => ({ kind, index, list });
-const choose = (list, index) => act('choose', index, list);
-const typical = [act('model', 1), act('mode', 0), choose('Combo1', 0), choose('Combo2', 2), choose('Combo3', 0),
-  choose('Combo4', 9), choose('Combo5', 4), act('calculate')];
 
 // The same choices made inside the page, for the engines without playwright: a click on an
 // option or a button, a list's entry chosen and its change reported, as a user's choice is.
