@@ -14,10 +14,10 @@
 // Every user event comes in through one entry point by the kind of control it is on: an option
 // clicked, a list chosen, a button clicked, a Language item chosen. The window's description
 // (ui/window_layout.h) says which handler the control raises, and the entry point runs exactly
-// that one; a front-end names no handler. The handler updates the settings record and then tells the view what to
-// enable, show, re-caption or rewrite. A model or video system choice runs the quality and resolution handlers
-// directly, as if the user had chosen again in those lists; they then read the lists' current selection, which may be
-// none.
+// that one; a front-end names no handler. The handler updates the settings record and then tells
+// the view what to enable, show, re-caption or rewrite. A model or video system choice runs the
+// quality and resolution handlers directly, as if the user had chosen again in those lists; they
+// then read the lists' current selection, which may be none.
 namespace ui {
 
 inline constexpr std::string_view kMessageTitle = "Kolvex_calculator";

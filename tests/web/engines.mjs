@@ -94,6 +94,8 @@ async function launchFirefox() {
             for (const m of modifiers.reverse()) await page.keyboard.up(m);
           },
         },
+        // The view as a PNG.
+        screenshot: async () => Buffer.from(await page.screenshot()),
         // puppeteer's aria query asks the browser's accessibility tree.
         async roleIs(selector, role) {
           const element = await page.$(selector);
@@ -190,6 +192,11 @@ async function launchWebKit() {
             for (const m of modifiers.reverse()) actions = actions.keyUp(kWebKitKeys[m]);
             await actions.perform();
           },
+        },
+        // The view as a PNG, once the page has drawn what a script changed (WebDriver does not wait).
+        async screenshot() {
+          await driver.executeAsyncScript('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))');
+          return Buffer.from(await driver.takeScreenshot(), 'base64');
         },
         async roleIs(selector, role) {
           const element = await driver.findElement(By.css(selector));

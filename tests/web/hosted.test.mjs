@@ -155,6 +155,30 @@ test('the hosted page: installable, kept after one visit, and with no network a 
   assert.deepEqual(w.problems, []);
 });
 
+test('a copy in a folder below another is its own page, online and offline', async () => {
+  // The copy below: its own page (marked), and its worker with that page's hash.
+  const worker = await readFile(join(hostedFolder, 'service-worker.js'), 'utf8');
+  const page = await readFile(join(hostedFolder, 'index.html'), 'utf8');
+  const belowPage = page.replace('<head>', '<head><meta name="kolvex-below" content="">');
+  const below = kSubPath + 'beta/';
+  const w = await browse();
+  await publish();
+  await load(w);
+  await settled(w.page);
+  await publish({ 'index.html': belowPage, 'service-worker.js': worker.replace(sha256(page), sha256(belowPage)) },
+    below);
+  const isBelow = () => w.page.evaluate(() => document.querySelector('meta[name="kolvex-below"]') != null);
+  await load(w, below);
+  assert.equal(await isBelow(), true, 'the first visit below shows the copy below, not the store above');
+  assert.ok((await settled(w.page)).stores.includes(storeName(below, await workerVersion())));
+  await w.context.setOffline(true);
+  for (const [subPath, expected] of [[below, true], [kSubPath, false]]) {
+    await load(w, subPath);
+    assert.equal(await isBelow(), expected, `${subPath} with no network`);
+  }
+  assert.deepEqual(w.problems, []);
+});
+
 test('the hosted page\'s policy allows its manifest, icons and worker beyond the one-file page\'s, nothing else', async () => {
   // Each directive's sources.
   const policy = async (file) => Object.fromEntries((await readFile(file, 'utf8'))

@@ -8,7 +8,8 @@ namespace ui::qt {
 class Form1;
 
 // The start-up sequence after the window exists: the load step, then the window shown centred
-// on its screen with the focus on Calculate. The program and the start-up probe share it.
+// on its screen with the focus on the layout's start focus control. The program and the start-up
+// probe share it.
 void start(Form1& window);
 
 // Where a window of this size goes on a screen's available area: centred, and where it is

@@ -11,7 +11,7 @@ mergeInto(LibraryManager.library, {
   $domControl__deps: ['$domNode'],
   $domControl: function (name, length) {
     var node = domNode(name, length);
-    return node.querySelector('input') || node;
+    return node.querySelector(':scope > input') || node;
   },
   $domReturn: function (text) {
     var size = lengthBytesUTF8(text) + 1;
@@ -304,10 +304,10 @@ mergeInto(LibraryManager.library, {
     return domReturn(part ? part.value : '.');
   },
 
-  kolvex_dom_show_window__deps: ['$domNode'],
+  kolvex_dom_show_window__deps: ['$domControl'],
   kolvex_dom_show_window: function (family, familyLength, data, size, focus, focusLength) {
     var root = document.getElementById('Form1');
-    var first = domNode(focus, focusLength);
+    var first = domControl(focus, focusLength);
     var face = new FontFace(UTF8ToString(family, familyLength), HEAPU8.slice(data, data + size));
     document.fonts.add(face);
     face.load().catch(function () {}).then(function () {

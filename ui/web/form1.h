@@ -7,9 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
-
-namespace web {
+namespace ui::web {
 
 // What the page's script reports for a Language item, with the item's index; for any other
 // control the event is the control's number, ui::Control.
@@ -58,5 +56,4 @@ private:
     Form m_form{*this};
 };
 
-} // namespace web
-} // namespace ui
+} // namespace ui::web

@@ -36,7 +36,8 @@ public:
 
     // The load step: runs once, after the controls exist and before the window is first shown.
     void load();
-    // Shown centred on the work area of its monitor and wholly on it, the focus on Calculate.
+    // Shown centred on the work area of its monitor and wholly on it, the focus on the start focus
+    // control of the layout.
     void show(int showCommand = SW_SHOWNORMAL);
 
     HWND handle() const { return m_window; }

@@ -10,10 +10,12 @@ file(REMOVE ${DIR}/head.html)
 file(READ ${REGISTER} register)
 # Beyond the one-file page's policy, exactly the manifest, its icons (chromium loads them under the
 # page's policy) and the worker, all from the page's own folder.
+# Each place is found once: the same text inside the page's script would take the additions too.
 foreach(marker "content=\"default-src 'none';" " img-src " "</head>" "</body>")
     string(FIND "${page}" "${marker}" at)
-    if(at EQUAL -1)
-        message(FATAL_ERROR "${PAGE} has no ${marker} to build the hosted page on")
+    string(FIND "${page}" "${marker}" last REVERSE)
+    if(at EQUAL -1 OR NOT at EQUAL last)
+        message(FATAL_ERROR "${PAGE} has not exactly one ${marker} to build the hosted page on")
     endif()
 endforeach()
 string(REPLACE "content=\"default-src 'none';" "content=\"default-src 'none'; manifest-src 'self'; worker-src 'self';"
