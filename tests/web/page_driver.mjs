@@ -52,6 +52,23 @@ export async function run(w, actions) {
   for (const a of actions) await apply(w, a);
 }
 
+// The widest reports of every language, calculated one after another: those that do not show each
+// of their lines (10 for a record time, 9 for a size) on one line of the result box.
+export async function widestReportsOff(w) {
+  const off = [];
+  for (const setting of [kWidestTime, kWidestSize]) {
+    await run(w, setting);
+    for (let language = 0; language < exported.languages.length; ++language) {
+      await run(w, [act('language', language), act('calculate')]);
+      const lines = (await seen(w)).result.split('\r\n');
+      if (lines.length != (setting == kWidestTime ? 10 : 9) || !(await reportFits(w.page))) {
+        off.push(`language ${language}: ${lines.join(' | ')}`);
+      }
+    }
+  }
+  return off;
+}
+
 // The user's actions of the session model, with the mouse; a list's entry chosen again raises no
 // event in a select element, as for a user who picks the entry it already shows. The model only
 // asks for what the page offers at that moment, and the states after each action show whether it
