@@ -126,10 +126,6 @@ int main(int argc, char** argv) {
         std::cerr << summary.failure->report();
         return 1;
     }
-    std::string focusOrder;
-    for (const Control c : ui::layout::kFocusOrder) {
-        focusOrder += (focusOrder.empty() ? "" : ",") + json(controlName(c));
-    }
     // And the window's facts the browser tests check the page against.
     std::string rowCaptions, languages;
     for (const auto& [control, item] : kCaptionedControls) {
@@ -141,8 +137,8 @@ int main(int argc, char** argv) {
     for (const std::string_view language : lang::kLanguageNames) {
         languages += (languages.empty() ? "" : ",") + json(language);
     }
-    std::cout << "{\"firstSeed\":" << firstSeed << ",\"focusOrder\":[" << focusOrder << "],\"rowCaptions\":{"
-              << rowCaptions << "},\"languages\":[" << languages << "],\"sessions\":[" << recorder.sessions() << "]}\n";
+    std::cout << "{\"firstSeed\":" << firstSeed << ",\"rowCaptions\":{" << rowCaptions << "},\"languages\":["
+              << languages << "],\"sessions\":[" << recorder.sessions() << "]}\n";
     std::cerr << summary.sessions << " sessions, " << summary.actions << " actions, " << summary.reports << " reports, "
               << summary.refusals << " refused calculations\n";
     return 0;
