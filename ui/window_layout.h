@@ -171,16 +171,6 @@ constexpr std::optional<Control> listOfRowCaption(Control label) {
     }
 }
 
-// The option button that raises `choice` (a model or mode choice) for `element`, if there is one.
-constexpr std::optional<Control> optionRaising(Event choice, int element) {
-    for (const ControlLayout& c : kControls) {
-        if (c.kind == Kind::OptionButton && c.raises == choice && c.element == element) {
-            return c.id;
-        }
-    }
-    return std::nullopt;
-}
-
 constexpr bool takesFocus(Kind kind) {
     return kind != Kind::Frame && kind != Kind::Label;
 }

@@ -98,9 +98,8 @@ public:
         const QWidget& w = *m_window;
         switch (a.kind) {
         case Kind::Model:
-            return kolvex_test::clickOption(w, QStringLiteral("Option2_%1").arg(a.index));
         case Kind::Mode:
-            return kolvex_test::clickOption(w, QStringLiteral("Option1_%1").arg(a.index));
+            return kolvex_test::clickOption(w, control(w, *optionOf(a.kind, a.index))->objectName());
         case Kind::Choose:
             if (!pickFromOpenList(list(a.list), a.index)) {
                 ADD_FAILURE() << "could not pick " << describe(a);

@@ -1,5 +1,6 @@
 #include "tests/ui/fake_view.h"
 
+#include "tests/ui/session_model.h"
 #include "ui/window_layout.h"
 
 #include <gtest/gtest.h>
@@ -96,15 +97,15 @@ std::string FakeView::decimalSeparator() const {
 }
 
 void FakeWindow::clickModel(std::int16_t element) {
-    click(layout::Event::ModelChosen, element);
+    click(session::Kind::Model, element);
 }
 
 void FakeWindow::clickMode(std::int16_t element) {
-    click(layout::Event::ModeChosen, element);
+    click(session::Kind::Mode, element);
 }
 
-void FakeWindow::click(layout::Event choice, std::int16_t element) {
-    const std::optional<Control> option = layout::optionRaising(choice, element);
+void FakeWindow::click(session::Kind kind, std::int16_t element) {
+    const std::optional<Control> option = session::optionOf(kind, element);
     if (!option) {
         ADD_FAILURE() << "no option raises element " << element;
     } else if (reachable(view, *option)) {

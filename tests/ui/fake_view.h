@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/ui/session_model.h"
 #include "ui/form.h"
 #include "ui/view.h"
 #include "ui/window_layout.h"
@@ -89,8 +90,8 @@ struct FakeWindow {
     void language(std::int16_t index) { form.languageItemChosen(index); }
 
 private:
-    // The option that raises `choice` for `element`, as a user clicks it.
-    void click(layout::Event choice, std::int16_t element);
+    // The option of a model or mode action, as a user clicks it.
+    void click(session::Kind kind, std::int16_t element);
 };
 
 } // namespace ui::testing

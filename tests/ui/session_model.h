@@ -3,6 +3,7 @@
 #include "calc/record_settings.h"
 #include "ui/view.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -28,6 +29,21 @@ struct Action {
 
 // "model 16CH", "mode Option1_1", "choose Combo3[1]", "Calculate", "Clear", "Language German".
 std::string describe(const Action& action);
+
+// The option a user clicks for a model (1 to 3) or mode (0, 1) action, none for any other index.
+// Written out here rather than read from the window's description, so that an option bound there
+// to the wrong element is clicked as a user would and caught.
+constexpr std::optional<Control> optionOf(Kind kind, int index) {
+    constexpr std::array kModels = {Control::Option2_1, Control::Option2_2, Control::Option2_3};
+    constexpr std::array kModes = {Control::Option1_0, Control::Option1_1};
+    if (kind == Kind::Model && index >= 1 && index <= static_cast<int>(kModels.size())) {
+        return kModels[static_cast<std::size_t>(index - 1)];
+    }
+    if (kind == Kind::Mode && index >= 0 && index < static_cast<int>(kModes.size())) {
+        return kModes[static_cast<std::size_t>(index)];
+    }
+    return std::nullopt;
+}
 
 struct Message {
     std::string title;

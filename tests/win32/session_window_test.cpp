@@ -27,9 +27,8 @@ public:
     void apply(const Action& a) override {
         switch (a.kind) {
         case Kind::Model:
-            return kolvex_test::click(form().control(*layout::optionRaising(layout::Event::ModelChosen, a.index)));
         case Kind::Mode:
-            return kolvex_test::click(form().control(*layout::optionRaising(layout::Event::ModeChosen, a.index)));
+            return kolvex_test::click(form().control(*optionOf(a.kind, a.index)));
         case Kind::Choose:
             return kolvex_test::choose(form(), a.list, a.index);
         case Kind::Calculate:

@@ -1,5 +1,6 @@
 #include "tests/win32/window_driver.h"
 
+#include "tests/ui/session_model.h"
 #include "ui/win32/text.h"
 
 #include <gtest/gtest.h>
@@ -69,8 +70,8 @@ void chooseLanguage(const ui::win32::Form1& window, int index) {
 
 void setUp(const ui::win32::Form1& window, const ui::testing::ReportChoice& c) {
     using ui::Control;
-    click(window.control(*ui::layout::optionRaising(ui::layout::Event::ModelChosen, c.model)));
-    click(window.control(*ui::layout::optionRaising(ui::layout::Event::ModeChosen, c.mode)));
+    click(window.control(*ui::session::optionOf(ui::session::Kind::Model, c.model)));
+    click(window.control(*ui::session::optionOf(ui::session::Kind::Mode, c.mode)));
     choose(window, Control::Combo1, c.system);
     choose(window, Control::Combo2, c.quality);
     choose(window, Control::Combo3, c.resolution);

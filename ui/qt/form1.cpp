@@ -192,14 +192,15 @@ QWidget* Form1::createControl(QWidget* container, const layout::ControlLayout& i
         button->setAutoDefault(true);
         return button;
     }
-    case layout::Kind::TextBox:
-        m_text1 = new QPlainTextEdit(container);
-        m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        m_text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        m_text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    case layout::Kind::TextBox: {
+        auto* box = new QPlainTextEdit(container);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         // Tab leaves the result box for the next control instead of typing a tab into it.
-        m_text1->setTabChangesFocus(true);
-        return m_text1;
+        box->setTabChangesFocus(true);
+        return box;
+    }
     }
     return nullptr;
 }
@@ -260,6 +261,10 @@ void Form1::bindEvents() {
     }
 }
 
+QPlainTextEdit* Form1::resultBox() const {
+    return static_cast<QPlainTextEdit*>(control(Control::Text1));
+}
+
 QComboBox* Form1::list(Control c) const {
     return qobject_cast<QComboBox*>(control(c));
 }
@@ -282,7 +287,7 @@ void Form1::setCaption(Control c, std::string_view caption) {
 }
 
 void Form1::setResultName(std::string_view name) {
-    m_text1->setAccessibleName(toQt(name));
+    resultBox()->setAccessibleName(toQt(name));
 }
 
 int Form1::selectedIndex(Control c) const {
@@ -302,7 +307,7 @@ void Form1::setEntryText(Control c, int entry, std::string_view text) {
 }
 
 void Form1::setResultText(std::string_view text) {
-    m_text1->setPlainText(toQt(text));
+    resultBox()->setPlainText(toQt(text));
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {

@@ -57,10 +57,10 @@ private:
 
     QWidget* control(Control c) const { return m_controls[static_cast<std::size_t>(c)]; }
     QComboBox* list(Control c) const;
+    QPlainTextEdit* resultBox() const;
 
     // Every control of the layout, by ui::Control; they are owned by their Qt parents.
     std::array<QWidget*, kControlCount> m_controls{};
-    QPlainTextEdit* m_text1 = nullptr;
     QButtonGroup* m_models = nullptr; // Option2: ids 1 to 3
     QButtonGroup* m_modes = nullptr;  // Option1: ids 0 and 1
     Form m_form{*this};

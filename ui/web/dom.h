@@ -8,10 +8,9 @@
 
 // The page's elements as the view needs them, each call one small piece of script. Elements are
 // found by their id, which is the control's layout name ("Combo3", "Option2_1", "Count_BTN").
-// The window's root is "Form1", its client area "ClientArea", the message box "MessageBox".
+// The window's root is "Form1", its client area kClientArea, the message box "MessageBox".
 namespace ui::web::dom {
 
-inline constexpr std::string_view kRoot = "Form1";
 inline constexpr std::string_view kClientArea = "ClientArea";
 
 // The window: its title (also the page's), the client area's size in CSS pixels and the two fonts,

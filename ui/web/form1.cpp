@@ -27,10 +27,6 @@ int px(int twips) {
 // The page's lang attribute for each language of the table, by language index.
 constexpr std::array<std::string_view, lang::kLanguageCount> kLanguageTags = {"en", "zh-Hant", "de", "fr", "nl"};
 
-std::string_view nameOf(Control c) {
-    return controlName(c);
-}
-
 // A CSS font-family list: each family quoted, then the generic family for whatever they lack.
 template <class Families>
 std::string cssFamilies(const Families& families, std::string_view generic) {
@@ -90,7 +86,7 @@ Form1::Form1() {
 
 void Form1::load() {
     m_form.onLoad();
-    dom::showWindow(layout::kWindowFontFamily, windowFontData(), nameOf(layout::kStartFocus));
+    dom::showWindow(layout::kWindowFontFamily, windowFontData(), controlName(layout::kStartFocus));
 }
 
 void Form1::buildWindow() {
@@ -122,7 +118,7 @@ void Form1::buildControls() {
 }
 
 void Form1::createControl(const layout::ControlLayout& info) {
-    const std::string_view container = info.container ? nameOf(*info.container) : dom::kClientArea;
+    const std::string_view container = info.container ? controlName(*info.container) : dom::kClientArea;
     switch (info.kind) {
     case layout::Kind::Frame:
         return dom::createFrame(info.name, container, info.caption);
@@ -137,7 +133,7 @@ void Form1::createControl(const layout::ControlLayout& info) {
     }
     case layout::Kind::Label:
         // A screen reader names each list by its row caption.
-        return dom::createLabel(info.name, container, nameOf(*layout::listOfRowCaption(info.id)), info.caption);
+        return dom::createLabel(info.name, container, controlName(*layout::listOfRowCaption(info.id)), info.caption);
     case layout::Kind::CommandButton:
         return dom::createButton(info.name, container, info.caption);
     case layout::Kind::TextBox:
@@ -149,7 +145,7 @@ void Form1::orderFocus() {
     // Focus moves in the order of the controls' tab indices; frames and labels take no focus.
     int index = 0;
     for (const Control c : layout::kFocusOrder) {
-        dom::setTabIndex(nameOf(c), ++index);
+        dom::setTabIndex(controlName(c), ++index);
     }
 }
 
@@ -193,38 +189,38 @@ void Form1::fitRowCaptions() {
 }
 
 void Form1::setControlEnabled(Control c, bool enabled) {
-    dom::setEnabled(nameOf(c), enabled);
+    dom::setEnabled(controlName(c), enabled);
 }
 
 void Form1::setControlVisible(Control c, bool visible) {
-    dom::setVisible(nameOf(c), visible);
+    dom::setVisible(controlName(c), visible);
 }
 
 void Form1::setCaption(Control c, std::string_view caption) {
-    dom::setCaption(nameOf(c), caption);
+    dom::setCaption(controlName(c), caption);
     if (layout::controlLayout(c).kind == layout::Kind::Label) {
-        dom::fitCaption(nameOf(c), layout::kNarrowestCaptionPercent);
+        dom::fitCaption(controlName(c), layout::kNarrowestCaptionPercent);
     }
 }
 
 int Form1::selectedIndex(Control list) const {
-    return dom::selectedIndex(nameOf(list));
+    return dom::selectedIndex(controlName(list));
 }
 
 std::string Form1::selectedText(Control list) const {
-    return dom::selectedText(nameOf(list));
+    return dom::selectedText(controlName(list));
 }
 
 void Form1::setEntryText(Control list, int entry, std::string_view text) {
-    dom::setEntryText(nameOf(list), entry, text);
+    dom::setEntryText(controlName(list), entry, text);
 }
 
 void Form1::setResultText(std::string_view text) {
-    dom::setText(nameOf(Control::Text1), text);
+    dom::setText(controlName(Control::Text1), text);
 }
 
 void Form1::setResultName(std::string_view name) {
-    dom::setAccessibleName(nameOf(Control::Text1), name);
+    dom::setAccessibleName(controlName(Control::Text1), name);
 }
 
 void Form1::showMessage(std::string_view title, std::string_view text) {
